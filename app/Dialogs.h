@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/EntryValidation.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+namespace kovrel {
+
+// Everything that waits for the user outside the main window, or leaves the program: message
+// boxes, file dialogs, opening an address in the browser. The program uses QtDialogs; tests
+// use a scripted fake that answers and records.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal message box titled with the application title, with an OK button.
+    virtual void showMessage(const QString& text, MessageIcon icon) = 0;
+    // A modal Yes / No question with the information icon; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // The save dialog for a reading; nothing when cancelled.
+    virtual std::optional<QString> chooseSaveFile(const QString& initialPath) = 0;
+    // The open dialog for a reading; nothing when cancelled.
+    virtual std::optional<QString> chooseOpenFile() = 0;
+    // Opens a web address in the default browser; failures are not reported.
+    virtual void openAddress(const QUrl& address) = 0;
+};
+
+} // namespace kovrel

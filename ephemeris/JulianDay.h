@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/BirthDetails.h"
+
+namespace kovrel {
+
+// Julian Day Number of a civil date (Julian calendar up to 15 October 1582 inclusive, Gregorian
+// after). Checks nothing: a day past the end of its month counts on into the next.
+double JulianDayNumber(int month, int day, int year);
+
+// The birth moment as the ephemeris engine forms it: zone magnitude, direction from the
+// longitude's hemisphere, daylight saving one hour earlier. UniversalHours is not brought into
+// 0..24; it simply moves the instant away from the civil date.
+struct EngineInstant {
+    double universalHours;
+    double dayNumber;
+};
+EngineInstant EngineBirthInstant(const BirthDetails& details);
+
+// Julian centuries from 2000 January 1.5 of the engine's birth instant.
+double MoonTimeArgument(const BirthDetails& details);
+
+} // namespace kovrel

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace kovrel {
+
+// Body indices of the orbit table; asking for the Earth gives the Sun's direction.
+enum OrbitBody : int { kMercury = 0, kVenus = 1, kEarth = 2, kMars = 3, kJupiter = 4, kSaturn = 5 };
+inline constexpr int kOrbitBodyCount = 6;
+
+struct OrbitalElements {
+    double a;       // semi-major axis, AU
+    double e;       // eccentricity
+    double i;       // inclination, radians
+    double node;    // longitude of the ascending node, radians
+    double peri;    // longitude of perihelion, radians
+    double meanLon; // mean longitude, radians, 0..2 pi
+};
+
+OrbitalElements OrbitalElementsAt(int body, double d);
+double NormalizeRadians(double x);
+double TrueAnomaly(double M, double e);
+double QuadrantArcTangent(double y, double x);
+// Tropical geocentric ecliptic longitude in degrees, 0..360.
+double GeocentricLongitude(int body, double d);
+
+} // namespace kovrel
