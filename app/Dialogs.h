@@ -13,7 +13,7 @@ namespace kovrel {
 // boxes, file dialogs, opening an address in the browser. The program uses QtDialogs; tests
 // use a scripted fake that answers and records.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A modal message box titled with the application title, with an OK button.
     virtual void showMessage(const QString& text, MessageIcon icon) = 0;

@@ -7,8 +7,8 @@
 
 namespace kovrel {
 
-// One row of the periodic series of the Moon's longitude: coefficient x sin(a D + b M + c M' + d F),
-// multiplied by the eccentricity factor E when b is not 0.
+// One row of the periodic series of the Moon's longitude: coefficient x sin(a D + b M + c M' + d
+// F), multiplied by the eccentricity factor E when b is not 0.
 struct LunarTerm {
     double coefficient; // degrees
     int d;              // multiple of D, the mean elongation

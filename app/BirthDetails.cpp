@@ -1,0 +1,51 @@
+#include "app/BirthDetails.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace kovrel {
+
+std::string TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::optional<std::int16_t> WholeNumberFromText(std::string_view text) {
+    std::string trimmed = TrimBlanks(text);
+    std::string_view digits = trimmed;
+    bool negative = false;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
+    }
+    // Plain decimal only: from_chars would also take "inf", "nan" and hexadecimal forms.
+    if (digits.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(digits.front())) || digits.front() == '.')) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                        std::chars_format::fixed | std::chars_format::scientific);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        return std::nullopt;
+    }
+    if (negative) {
+        value = -value;
+    }
+    // Halves go to the even neighbour under the default rounding mode.
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<std::int16_t>::min() ||
+        rounded > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+} // namespace kovrel

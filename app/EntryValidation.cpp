@@ -1,0 +1,1 @@
+#include "app/EntryValidation.h"

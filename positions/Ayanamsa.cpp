@@ -1,0 +1,1 @@
+#include "positions/Ayanamsa.h"

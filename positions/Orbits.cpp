@@ -1,0 +1,1 @@
+#include "positions/Orbits.h"

@@ -1,0 +1,1 @@
+#include "positions/Placements.h"

@@ -1,0 +1,1 @@
+#include "relationships/RelationshipRules.h"
