@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Kovrel needs on Debian 12, skipping what is there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libgl-dev
+    nlohmann-json3-dev libcli11-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth xdotool fonts-dejavu-core
+)
+if [ "${1:-}" = "--runtime-only" ]; then
+    packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev libcli11-dev
+              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

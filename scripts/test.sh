@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: a normal build, an AddressSanitizer +
+# UndefinedBehaviorSanitizer build, and a minute of fuzzing the saved-reading reader.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+bash scripts/install-deps.sh
+
+echo "== normal build"
+cmake -S . -B build -G Ninja -DKOVREL_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== benchmark (short run, to prove it works)"
+build/bench/bench_reading --benchmark_min_time=0.2
+
+echo "== sanitizer build"
+cmake -S . -B build-asan -G Ninja -DKOVREL_WERROR=ON -DKOVREL_SANITIZE=ON -DKOVREL_BENCH=OFF \
+    -DCMAKE_BUILD_TYPE=Debug
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== fuzzing the saved-reading reader"
+bash scripts/fuzz.sh "${KOVREL_FUZZ_SECONDS:-60}"
+
+echo "All builds and tests passed."
