@@ -30,7 +30,8 @@ ChartLines ChartLinesFor(const BirthDetails& details, int zoneRow);
 // The bytes of a .kvr file: each line trimmed, scrambled, ended by CR LF.
 std::string EncodeChartFile(const ChartLines& lines);
 
-// Lines 1..17 of file bytes, unscrambled; missing lines are empty, later lines ignored.
+// Lines 1..17 of file bytes, unscrambled; missing lines are empty, later lines ignored. Lines
+// end with CR LF; a bare LF or CR ends a line too.
 ChartLines DecodeChartFile(std::string_view bytes);
 
 // When a line counts as true: "True" in any case or a number other than 0; false for "False"
@@ -38,7 +39,9 @@ ChartLines DecodeChartFile(std::string_view bytes);
 bool LineCountsAsTrue(std::string_view line);
 
 // Applies the lines onto the entry, control by control. A value that does not fit its control
-// leaves that field as it was; the rest still apply.
+// leaves that field as it was; the rest still apply. The boxes take only what typing could put
+// into them: the four degree and minute boxes at most three digits, the name and place boxes
+// what LettersOnlyText accepts.
 void ApplyChartLines(const ChartLines& lines, EntryForm& entry);
 
 // Whether a path may be opened as a saved reading: its last three characters are exactly "kvr".
@@ -51,6 +54,7 @@ struct ChartReadResult {
     std::optional<ChartLines> lines;
     std::string error;
 };
+// A missing file, a folder or a file that cannot be read gives no lines and the error.
 ChartReadResult ReadChartFile(const std::string& path);
 
 // Writes to a temporary file in the same folder, then renames it over the target, so a failed

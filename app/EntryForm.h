@@ -46,11 +46,13 @@ int FindListItem(EntryList list, std::string_view text);
 std::string ListItemText(EntryList list, int index);
 
 // Copies a validated entry into the record, field by field. A field whose text does not convert
-// (or a zone row outside the catalogue) keeps the value it had in `previous`.
+// (or a list position outside its list, a zone row outside the catalogue) keeps the value it had
+// in `previous`.
 BirthDetails CopyEntry(const EntryForm& entry, const BirthDetails& previous);
 
 // The entry that shows `details` with zone row `zoneRow`: the inverse of CopyEntry for the
-// values a saved reading or the command line can give.
+// values a saved reading or the command line can give. A value its list does not offer (day 0,
+// year 1900, zone row 70, ...) gives position -1, a list with nothing selected.
 EntryForm EntryFromDetails(const BirthDetails& details, int zoneRow);
 
 } // namespace kovrel

@@ -1,1 +1,133 @@
 #include "app/EntryValidation.h"
+
+#include "app/ChartFile.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace kovrel {
+
+namespace {
+
+// The year is read as a 32-bit whole number: the nearest one, halves to the even neighbour.
+std::optional<std::int32_t> YearFromText(std::string_view text) {
+    const std::string trimmed = TrimBlanks(text);
+    if (trimmed.empty()) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const char* begin = trimmed.data();
+    const char* end = begin + trimmed.size();
+    if (*begin == '+') {
+        ++begin;
+    }
+    const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::fixed);
+    if (error != std::errc() || stop != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    const double rounded = std::nearbyint(value);
+    if (rounded < std::numeric_limits<std::int32_t>::min() ||
+        rounded > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+EntryFault ErrorAt(std::string_view message, EntryControl focus) {
+    return EntryFault{std::string(message), MessageIcon::Error, focus};
+}
+
+EntryFault CalendarFault(std::string_view message) {
+    return EntryFault{std::string(message), MessageIcon::Information, EntryControl::None};
+}
+
+// A pasted text is accepted only when typing it character by character would have been:
+// characters without a single-byte code can never pass a filter.
+bool EveryCharacterPasses(std::string_view utf8, int (*filter)(int)) {
+    const std::string latin1 = Latin1FromUtf8(utf8);
+    if (Utf8FromLatin1(latin1) != utf8) {
+        return false; // malformed, or a character beyond the single-byte set was left out
+    }
+    for (const char c : latin1) {
+        if (filter(static_cast<unsigned char>(c)) == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<EntryFault> ValidateInput(const EntryForm& entry) {
+    // A box counts as empty only when it holds nothing at all: a text of blanks is not empty.
+    if (entry.name.empty()) {
+        return ErrorAt("Please Enter Your Name", EntryControl::Name);
+    }
+    if (entry.latDeg.empty()) {
+        return ErrorAt("Please Enter Degree of Latitude", EntryControl::LatDeg);
+    }
+    if (entry.latMin.empty()) {
+        return ErrorAt("Please Enter Minutes of Latitude", EntryControl::LatMin);
+    }
+    if (entry.lonDeg.empty()) {
+        return ErrorAt("Please Enter Degree of Longitude", EntryControl::LonDeg);
+    }
+    if (entry.lonMin.empty()) {
+        return ErrorAt("Please Enter Minute of Longitude", EntryControl::LonMin);
+    }
+    if (entry.city.empty()) {
+        return ErrorAt("Please Enter Your City name", EntryControl::City);
+    }
+    if (entry.state.empty()) {
+        return ErrorAt("Please Enter Your State name", EntryControl::State);
+    }
+    if (entry.country.empty()) {
+        return ErrorAt("Please Enter Your Country name", EntryControl::Country);
+    }
+    if (entry.latitude == LatitudeChoice::None) {
+        return ErrorAt("Please Select Direction For The Latitude", EntryControl::SelectNorth);
+    }
+    if (entry.longitude == LongitudeChoice::None) {
+        return ErrorAt("Please Select Direction For The Longitude", EntryControl::SelectEast);
+    }
+
+    // Divisible by 4 is enough: every offered year from 1901 to 2050 follows it. A year that
+    // cannot be read is taken as a common year, the stricter February test.
+    const auto year = YearFromText(ListItemText(EntryList::Year, entry.yearIndex));
+    const bool leapYear = year && *year % 4 == 0;
+    const int day = entry.dayIndex; // 0 = the 1st
+    if (entry.monthIndex == 1) {
+        const int firstMissingDay = leapYear ? 29 : 28;
+        if (day >= firstMissingDay && day <= 30) {
+            return CalendarFault("Please Enter Correct Date Or Month!");
+        }
+    }
+    const int month = entry.monthIndex;
+    if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
+        return CalendarFault("Please Enter Correct Date Or Month !");
+    }
+    return std::nullopt;
+}
+
+int LettersOnlyFilter(int code) {
+    const bool accepted = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') ||
+                          code == ' ' || code == 8 || code == 127;
+    return accepted ? code : 0;
+}
+
+int DigitsOnlyFilter(int code) {
+    const bool accepted = (code >= '0' && code <= '9') || code == 8 || code == 127;
+    return accepted ? code : 0;
+}
+
+bool LettersOnlyText(std::string_view utf8) {
+    return EveryCharacterPasses(utf8, LettersOnlyFilter);
+}
+
+bool DigitsOnlyText(std::string_view utf8) {
+    return EveryCharacterPasses(utf8, DigitsOnlyFilter);
+}
+
+} // namespace kovrel
