@@ -1,1 +1,229 @@
-// being written
+#include "cli/ReadingReport.h"
+
+#include "app/EntryForm.h"
+#include "app/TimeZoneCatalog.h"
+#include "positions/Placements.h"
+#include "relationships/RelationshipRules.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+namespace kovrel {
+
+namespace {
+
+using Json = nlohmann::ordered_json; // keeps the keys in the documented order
+
+constexpr std::string_view kCellSeparator = "/ ";
+
+// The column headings of the window's list panel, in its column order.
+constexpr std::array<std::string_view, 4> kListHeadings = {"Planet", "Friends (mitra)",
+                                                           "Enemies (satru)", "Neutral (sama)"};
+
+using Row = std::vector<std::string>;
+
+// Left-aligned columns two blanks apart, indented by two; no blanks at the ends of lines.
+// Widths count bytes, which is right for every cell here (planet names, placements and
+// relation texts are plain ASCII).
+std::string AlignedTable(const std::vector<Row>& rows) {
+    std::vector<std::size_t> widths;
+    for (const Row& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], row[c].size());
+        }
+    }
+    std::string text;
+    for (const Row& row : rows) {
+        std::string line = "  ";
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size()) {
+                line.append(widths[c] - row[c].size() + 2, ' ');
+            }
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+std::string ListTable(const RelationLists& lists) {
+    std::vector<Row> rows;
+    rows.emplace_back(kListHeadings.begin(), kListHeadings.end());
+    for (int i = 0; i < kPlanetCount; ++i) {
+        rows.push_back(
+            {std::string(PlanetNames[i]), lists.friends[i], lists.enemies[i], lists.neutrals[i]});
+    }
+    return AlignedTable(rows);
+}
+
+std::string CompoundGrid(const CompoundTable& table) {
+    std::vector<Row> rows;
+    Row heading{""};
+    for (std::string_view planet : PlanetNames) {
+        heading.emplace_back(planet);
+    }
+    rows.push_back(std::move(heading));
+    for (int r = 0; r < kPlanetCount; ++r) {
+        Row row{std::string(PlanetNames[r])};
+        row.insert(row.end(), table[r].begin(), table[r].end());
+        rows.push_back(std::move(row));
+    }
+    return AlignedTable(rows);
+}
+
+std::string TwoDigits(int value) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d", value);
+    return buffer;
+}
+
+std::string AngleText(int degrees, int minutes, std::string_view hemisphere) {
+    return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " +
+           std::string(hemisphere);
+}
+
+std::string BirthLine(const BirthDetails& birth, int zoneRow) {
+    std::string line =
+        std::to_string(birth.Day) + " " + ListItemText(EntryList::Month, birth.Month - 1) + " " +
+        std::to_string(birth.Year) + ", " + TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute);
+    if (zoneRow >= 0 && zoneRow < kTimeZoneCount) {
+        line += ", ";
+        line += TimeZoneCatalog[zoneRow].displayText;
+    }
+    if (birth.DstFlag) {
+        line += ", daylight saving time";
+    }
+    return line;
+}
+
+Json NameArray(std::string_view cell) {
+    Json names = Json::array();
+    for (const std::string& name : NamesInCell(cell)) {
+        names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace
+
+std::vector<std::string> NamesInCell(std::string_view cell) {
+    std::vector<std::string> names;
+    while (!cell.empty()) {
+        const auto at = cell.find(kCellSeparator);
+        names.emplace_back(cell.substr(0, at));
+        if (at == std::string_view::npos) {
+            break;
+        }
+        cell.remove_prefix(at + kCellSeparator.size());
+    }
+    return names;
+}
+
+std::string ZoneAbbreviation(int zoneRow) {
+    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
+        return {};
+    }
+    std::string_view text = TimeZoneCatalog[zoneRow].displayText;
+    const auto first = text.find(',');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    text.remove_prefix(first + 1);
+    return TrimBlanks(text.substr(0, text.find(',')));
+}
+
+std::string ZoneListText() {
+    std::string text;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%2d", row);
+        text += number;
+        text += "  ";
+        text += TimeZoneCatalog[row].displayText;
+        text += '\n';
+    }
+    return text;
+}
+
+std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& reading) {
+    std::ostringstream text;
+    char ayanamsa[64];
+    std::snprintf(ayanamsa, sizeof ayanamsa, "%.6f\u00B0", reading.Ayanamsa);
+
+    text << "Name:      " << birth.Name << '\n'
+         << "Born:      " << BirthLine(birth, zoneRow) << '\n'
+         << "Place:     " << birth.City << ", " << birth.State << ", " << birth.Country << '\n'
+         << "Latitude:  "
+         << AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? "South" : "North")
+         << '\n'
+         << "Longitude: "
+         << AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? "East" : "West") << '\n'
+         << "Ayanamsa:  " << ayanamsa << '\n'
+         << "Moon:      " << reading.MoonLongitudeText << '\n';
+
+    std::vector<Row> placements;
+    for (int i = 0; i < kPlanetCount; ++i) {
+        placements.push_back({std::string(PlanetNames[i]), reading.PlanetPlacements[i]});
+    }
+    text << "\nPlacements\n"
+         << AlignedTable(placements) << "\nNatural Relationship\n"
+         << ListTable(NaturalLists()) << "\nTemporary Relationship\n"
+         << ListTable(TemporaryLists(reading.PlanetPlacements)) << "\nCompound Relationship\n"
+         << CompoundGrid(reading.CompoundRelationships);
+    return text.str();
+}
+
+std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
+    Json planets = Json::array();
+    for (int i = 0; i < kPlanetCount; ++i) {
+        planets.push_back(
+            Json{{"name", PlanetNames[i]}, {"placement", reading.PlanetPlacements[i]}});
+    }
+
+    const RelationLists natural = NaturalLists();
+    Json naturalRows = Json::array();
+    for (int i = 0; i < kPlanetCount; ++i) {
+        naturalRows.push_back(Json{{"planet", PlanetNames[i]},
+                                   {"friends", NameArray(natural.friends[i])},
+                                   {"enemies", NameArray(natural.enemies[i])},
+                                   {"neutrals", NameArray(natural.neutrals[i])}});
+    }
+
+    const RelationLists temporary = TemporaryLists(reading.PlanetPlacements);
+    Json temporaryRows = Json::array();
+    for (int i = 0; i < kPlanetCount; ++i) {
+        temporaryRows.push_back(Json{{"planet", PlanetNames[i]},
+                                     {"friends", NameArray(temporary.friends[i])},
+                                     {"enemies", NameArray(temporary.enemies[i])}});
+    }
+
+    Json compound = Json::array();
+    for (const auto& row : reading.CompoundRelationships) {
+        compound.push_back(Json(row));
+    }
+
+    const Json report{{"name", birth.Name},
+                      {"ayanamsa", reading.Ayanamsa},
+                      {"moon_longitude", reading.MoonLongitudeText},
+                      {"planets", std::move(planets)},
+                      {"natural", std::move(naturalRows)},
+                      {"temporary", std::move(temporaryRows)},
+                      {"compound", std::move(compound)}};
+    // Not ASCII-escaped, so the degree sign stays one UTF-8 character; invalid bytes (a name
+    // from a damaged file) are replaced instead of aborting the whole run.
+    return report.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string JsonFileError(std::string_view path, std::string_view message) {
+    const Json error{{"file", std::string(path)}, {"error", std::string(message)}};
+    return error.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace kovrel

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/BirthDetails.h"
+#include "app/Reading.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kovrel {
+
+// The names of one list-panel cell: the cell's text split at each "/ ". An empty cell has none.
+// Reports build their lists from the very cells the window shows, so the two cannot differ.
+std::vector<std::string> NamesInCell(std::string_view cell);
+
+// The abbreviation of a zone row: the second comma-separated field of its display text, trimmed
+// ("IST" for "Indian Time, IST, +5.3"). Empty for a row outside the catalogue.
+std::string ZoneAbbreviation(int zoneRow);
+
+// Every zone row on its own line: the row number, two blanks, the display text.
+std::string ZoneListText();
+
+// A readable report of one reading: who and where, the Ayanamsa and the Moon, the seven
+// placements, the natural and temporary lists and the compound grid, in aligned columns and in
+// planet order. Ends with a newline.
+std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& reading);
+
+// One reading as one JSON object on one line, UTF-8, without a trailing newline:
+// name, ayanamsa, moon_longitude, planets, natural, temporary, compound.
+std::string JsonReport(const BirthDetails& birth, const Reading& reading);
+
+// {"file": path, "error": message} on one line, without a trailing newline. Bytes of the path
+// that are not UTF-8 are replaced rather than refused, since paths are whatever the system has.
+std::string JsonFileError(std::string_view path, std::string_view message);
+
+} // namespace kovrel

@@ -1,0 +1,212 @@
+#include "app/EntryForm.h"
+#include "app/Reading.h"
+#include "cli/ReadingCli.h"
+#include "cli/ReadingReport.h"
+#include "relationships/RelationshipRules.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace kovrel {
+namespace {
+
+using nlohmann::json;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+TEST(NamesInCell, SplitsAtTheWindowsSeparator) {
+    EXPECT_THAT(NamesInCell(""), IsEmpty());
+    EXPECT_THAT(NamesInCell("Sun"), ElementsAre("Sun"));
+    EXPECT_THAT(NamesInCell("Moon/ Mars/ Jupiter"), ElementsAre("Moon", "Mars", "Jupiter"));
+}
+
+TEST(ZoneAbbreviation, IsTheSecondFieldTrimmed) {
+    EXPECT_EQ(ZoneAbbreviation(0), "AHDT");
+    EXPECT_EQ(ZoneAbbreviation(11), "AT");
+    EXPECT_EQ(ZoneAbbreviation(34), "IST");
+    EXPECT_EQ(ZoneAbbreviation(35), "IDLE");
+    EXPECT_EQ(ZoneAbbreviation(50), "NST");
+    EXPECT_EQ(ZoneAbbreviation(52), "NST");
+    EXPECT_EQ(ZoneAbbreviation(69), "YST");
+    EXPECT_EQ(ZoneAbbreviation(-1), "");
+    EXPECT_EQ(ZoneAbbreviation(70), "");
+}
+
+BirthDetails AnnBirth() {
+    EntryForm entry;
+    entry.name = "Ann";
+    entry.dayIndex = FindListItem(EntryList::Day, "15");
+    entry.monthIndex = 2;
+    entry.yearIndex = FindListItem(EntryList::Year, "1990");
+    entry.hourIndex = FindListItem(EntryList::Hour, "8");
+    entry.minuteIndex = FindListItem(EntryList::Minute, "30");
+    entry.zoneIndex = 34;
+    entry.latDeg = "28";
+    entry.latMin = "36";
+    entry.lonDeg = "77";
+    entry.lonMin = "12";
+    entry.city = "New Delhi";
+    entry.state = "Delhi";
+    entry.country = "India";
+    return CopyEntry(entry, BirthDetails{});
+}
+
+// The natural lists of the report are the fixed table itself, in its own order.
+TEST(JsonReport, NaturalListsReproduceTheTable) {
+    const BirthDetails birth = AnnBirth();
+    const json report = json::parse(JsonReport(birth, ComputeReading(birth)));
+    const auto& table = NaturalRelationships();
+    for (int i = 0; i < kPlanetCount; ++i) {
+        const json& row = report.at("natural")[i];
+        EXPECT_EQ(row.at("planet"), table[i].planet);
+        const auto names = [](const std::vector<std::string_view>& list) {
+            return std::vector<std::string>(list.begin(), list.end());
+        };
+        EXPECT_EQ(row.at("friends").get<std::vector<std::string>>(), names(table[i].friends));
+        EXPECT_EQ(row.at("enemies").get<std::vector<std::string>>(), names(table[i].enemies));
+        EXPECT_EQ(row.at("neutrals").get<std::vector<std::string>>(), names(table[i].neutrals));
+    }
+}
+
+TEST(JsonReport, NameAsTypedAndUnusualBytesSurvive) {
+    BirthDetails birth = AnnBirth();
+    birth.Name = "  Ann  ";
+    const json report = json::parse(JsonReport(birth, ComputeReading(birth)));
+    EXPECT_EQ(report.at("name"), "  Ann  ");
+
+    // A path that is not UTF-8 must not stop the run.
+    const std::string line = JsonFileError("/tmp/\xFF.kvr", "Please Check The File.");
+    EXPECT_EQ(line.find('\n'), std::string::npos);
+    EXPECT_EQ(json::parse(line).at("error"), "Please Check The File.");
+}
+
+std::vector<std::string> SectionLines(const std::string& report, const std::string& title) {
+    std::istringstream stream(report);
+    std::vector<std::string> lines;
+    bool inside = false;
+    for (std::string line; std::getline(stream, line);) {
+        if (line == title) {
+            inside = true;
+        } else if (inside && line.empty()) {
+            break;
+        } else if (inside) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
+    const BirthDetails birth = AnnBirth();
+    const Reading reading = ComputeReading(birth);
+    const std::string report = TextReport(birth, 34, reading);
+
+    EXPECT_THAT(report, HasSubstr("Name:      Ann\n"));
+    EXPECT_THAT(report, HasSubstr("15 March 1990, 08:30, Indian Time, IST, +5.3\n"));
+    EXPECT_THAT(report, HasSubstr("New Delhi, Delhi, India\n"));
+    EXPECT_THAT(report, HasSubstr("28\u00B0 36' North"));
+    EXPECT_THAT(report, HasSubstr("77\u00B0 12' East"));
+    EXPECT_THAT(report, HasSubstr("Moon:      " + reading.MoonLongitudeText + "\n"));
+
+    const auto placements = SectionLines(report, "Placements");
+    ASSERT_EQ(placements.size(), 7u);
+    for (int i = 0; i < kPlanetCount; ++i) {
+        EXPECT_THAT(placements[i], ::testing::StartsWith("  " + std::string(PlanetNames[i])));
+        EXPECT_THAT(placements[i], ::testing::EndsWith(reading.PlanetPlacements[i]));
+    }
+
+    // The temporary panel's Sun and Moon rows, cells under their headings.
+    const auto temporary = SectionLines(report, "Temporary Relationship");
+    ASSERT_EQ(temporary.size(), 8u);
+    const std::size_t friendsAt = temporary[0].find("Friends (mitra)");
+    const std::size_t enemiesAt = temporary[0].find("Enemies (satru)");
+    ASSERT_NE(friendsAt, std::string::npos);
+    ASSERT_NE(enemiesAt, std::string::npos);
+    EXPECT_LT(friendsAt, enemiesAt);
+    EXPECT_LT(enemiesAt, temporary[0].find("Neutral (sama)"));
+    EXPECT_EQ(temporary[1].substr(friendsAt), std::string("Jupiter/ Saturn/ Venus/ Mars/ Mercury")
+                                                      .append(enemiesAt - friendsAt - 37, ' ') +
+                                                  "Moon");
+    EXPECT_EQ(temporary[2].find("Saturn/ Venus/ Mars"), friendsAt);
+    EXPECT_EQ(temporary[2].find("Mercury/ Sun/ Jupiter"), enemiesAt);
+
+    // Every compound cell starts under its column heading.
+    const auto grid = SectionLines(report, "Compound Relationship");
+    ASSERT_EQ(grid.size(), 8u);
+    std::array<std::size_t, kPlanetCount> columns{};
+    for (int c = 0; c < kPlanetCount; ++c) {
+        columns[c] = grid[0].find(std::string(PlanetNames[c]), c == 0 ? 0 : columns[c - 1] + 1);
+        ASSERT_NE(columns[c], std::string::npos);
+    }
+    for (int r = 0; r < kPlanetCount; ++r) {
+        EXPECT_THAT(grid[r + 1], ::testing::StartsWith("  " + std::string(PlanetNames[r])));
+        for (int c = 0; c < kPlanetCount; ++c) {
+            EXPECT_EQ(grid[r + 1].compare(columns[c], reading.CompoundRelationships[r][c].size(),
+                                          reading.CompoundRelationships[r][c]),
+                      0)
+                << "row " << r << " column " << c << ": " << grid[r + 1];
+        }
+    }
+    EXPECT_EQ(report.find(" \n"), std::string::npos) << "no blanks at line ends";
+}
+
+// The real program, as a script would run it.
+struct ProgramRun {
+    int status;
+    std::string out;
+};
+
+ProgramRun RunProgram(const std::string& arguments) {
+    const std::string command = std::string(KOVREL_READING_EXE) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return {-1, {}};
+    }
+    std::string out;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+        out.append(buffer.data(), n);
+    }
+    const int raw = pclose(pipe);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+}
+
+TEST(ReadingProgram, PrintsTheWorkedExampleAndReportsStatus) {
+    const ProgramRun run = RunProgram("--json --date 1990-03-15 --time 08:30 --zone 34 "
+                                      "--lat 28:36N --lon 77:12E --name Ann");
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+    const json reading = json::parse(run.out);
+    std::vector<std::string> signs;
+    for (const json& planet : reading.at("planets")) {
+        signs.push_back(planet.at("placement").get<std::string>().substr(3, 3));
+    }
+    EXPECT_THAT(signs, ElementsAre("Pis", "Lib", "Aqu", "Cap", "Cap", "Gem", "Sag"));
+    EXPECT_EQ(reading.at("compound")[0], json({"Neutral", "Neutral", "Friend", "Neutral",
+                                               "Great Friend", "Great Friend", "Neutral"}));
+
+    // The same as the in-process run, byte for byte.
+    std::ostringstream out, err;
+    RunReadingCli({"--json", "--date", "1990-03-15", "--time", "08:30", "--zone", "34", "--lat",
+                   "28:36N", "--lon", "77:12E", "--name", "Ann"},
+                  out, err);
+    EXPECT_EQ(run.out, out.str());
+
+    const ProgramRun refused = RunProgram("--date 1990-04-31 --time 08:30 --zone 34 "
+                                          "--lat 28:36N --lon 77:12E --name Ann");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_THAT(refused.out, IsEmpty());
+    EXPECT_EQ(RunProgram("--date 1990-03-15 --time 25:00").status, 2);
+}
+
+} // namespace
+} // namespace kovrel
