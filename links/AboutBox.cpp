@@ -1,0 +1,200 @@
+#include "links/AboutBox.h"
+
+#include "links/OpenLink.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+// The program's resources live in a static library; naming them here makes sure the linker keeps
+// them wherever the about box is used. Resource names are global, hence outside the namespace.
+static void InitProgramResources() {
+    Q_INIT_RESOURCE(kovrel);
+}
+
+namespace kovrel {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Kovrel v1.15");
+const QString kDescription =
+    QStringLiteral("Kovrel  displays the kind of relationship shared between different planets. "
+                   "This includes natural, temporary and compound relationships.");
+const QString kHomePageText = QStringLiteral("Visit us online for news, help and our discussion "
+                                             "forum.");
+const QString kBrandingText =
+    QStringLiteral("Would you like this software to carry your own name, logo and web address? "
+                   "Fully branded editions are available for web sites and resellers.");
+const QString kCoBrandText = QStringLiteral("Click here for more details.");
+
+constexpr int kIconSize = 64;
+constexpr int kTextWidth = 380;
+
+// The drawing of the program's icon; the application's window icon when the drawing cannot be
+// shown (no resource, or no SVG support installed).
+QIcon ProgramIcon() {
+    static const bool resourcesReady = (InitProgramResources(), true);
+    Q_UNUSED(resourcesReady);
+    const QString resource = QStringLiteral(":/kovrel.svg");
+    if (QFile::exists(resource)) {
+        QIcon icon(resource);
+        if (!icon.pixmap(kIconSize, kIconSize).isNull()) {
+            return icon;
+        }
+    }
+    return QApplication::windowIcon();
+}
+
+QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    // Plain text keeps the texts exactly as written, the double blank included.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFixedWidth(kTextWidth);
+    return label;
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    QPalette linkColours = palette();
+    linkColours.setColor(QPalette::WindowText, linkColours.color(QPalette::Link));
+    setPalette(linkColours);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) {
+        emit clicked();
+    }
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
+frmAbout::frmAbout(QWidget* parent, Dialogs& dialogs) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kCaption);
+    setModal(true);
+    const QIcon icon = ProgramIcon();
+    setWindowIcon(icon);
+
+    auto* iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("imgIcon"));
+    iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    iconLabel->setPixmap(icon.pixmap(kIconSize, kIconSize));
+    iconLabel->setFixedWidth(kIconSize);
+    if (icon.isNull()) {
+        // Without any icon the box does without the empty column.
+        iconLabel->hide();
+    }
+
+    auto* title = new QLabel(kCaption, this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setTextFormat(Qt::PlainText);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    if (titleFont.pointSizeF() > 0) {
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    }
+    title->setFont(titleFont);
+
+    auto* description = WrappedLabel(kDescription, "lblDescription", this);
+
+    auto* homePage = new LinkLabel(kHomePageText, this);
+    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(homePage, &LinkLabel::clicked, this, [&dialogs] { OpenLink(Link::Home, dialogs); });
+
+    auto* branding = WrappedLabel(kBrandingText, "lblBranding", this);
+
+    auto* coBrand = new LinkLabel(kCoBrandText, this);
+    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    connect(coBrand, &LinkLabel::clicked, this, [&dialogs] { OpenLink(Link::Branding, dialogs); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    // Link labels take only the width of their text, so a click beside them does nothing.
+    const auto linkRow = [](QWidget* link) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(link);
+        row->addStretch();
+        return row;
+    };
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(title);
+    texts->addSpacing(6);
+    texts->addWidget(description);
+    texts->addSpacing(4);
+    texts->addLayout(linkRow(homePage));
+    texts->addSpacing(12);
+    texts->addWidget(branding);
+    texts->addLayout(linkRow(coBrand));
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addWidget(iconLabel, 0, Qt::AlignTop);
+    body->addLayout(texts);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addSpacing(8);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ok->setFocus();
+}
+
+void ShowAboutBox(QWidget* parent, Dialogs& dialogs) {
+    frmAbout box(parent, dialogs);
+    box.exec();
+}
+
+} // namespace kovrel
