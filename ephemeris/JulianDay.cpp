@@ -1,1 +1,48 @@
 #include "ephemeris/JulianDay.h"
+
+#include <cmath>
+
+namespace kovrel {
+
+double JulianDayNumber(int month, int day, int year) {
+    // Months are counted from March of the year -4800, so that the leap day falls at the end of
+    // the counting year and every year number in use stays positive.
+    const double m = 12.0 * (year + 4800.0) + month - 3.0;
+    double j = day +
+               std::floor((365.0 * m + 2.0 * (m - 12.0 * std::floor(m / 12.0)) + 7.0) / 12.0) +
+               std::floor(m / 48.0) - 32083.0;
+    // Day numbers after 15 October 1582 (Julian count 2299171) are Gregorian dates.
+    if (j > 2299171.0) {
+        j = j + std::floor(m / 4800.0) - std::floor(m / 1200.0) + 38.0;
+    }
+    return j;
+}
+
+EngineInstant EngineBirthInstant(const BirthDetails& details) {
+    const double localHours = details.Hour + details.Minute / 60.0;
+    double zoneHours = details.TzHoursAbs + details.TzMinutesAbs / 60.0;
+    double longitude = details.LonDegrees + details.LonMinutes / 60.0;
+    if (details.EastFlag) {
+        longitude = -longitude;
+    }
+    // Inside the engine east counts negative, and the zone's direction is taken from the
+    // hemisphere; daylight saving therefore always moves universal time one hour earlier.
+    // Minus zero is not below zero, so 0° 0' East counts as western.
+    if (details.DstFlag) {
+        if (longitude < 0.0) {
+            zoneHours = zoneHours + 1.0;
+        } else {
+            zoneHours = zoneHours - 1.0;
+        }
+    }
+    const double universalHours = longitude < 0.0 ? localHours - zoneHours : localHours + zoneHours;
+    const double dayNumber = JulianDayNumber(details.Month, details.Day, details.Year);
+    return {universalHours, dayNumber};
+}
+
+double MoonTimeArgument(const BirthDetails& details) {
+    const EngineInstant instant = EngineBirthInstant(details);
+    return ((instant.dayNumber - 2451545.0) + instant.universalHours / 24.0 - 0.5) / 36525.0;
+}
+
+} // namespace kovrel

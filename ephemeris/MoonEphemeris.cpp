@@ -1,1 +1,88 @@
 #include "ephemeris/MoonEphemeris.h"
+
+#include "ephemeris/Constants.h"
+#include "ephemeris/FormatLongitude.h"
+#include "ephemeris/JulianDay.h"
+
+#include <cmath>
+
+namespace kovrel {
+
+// The leading rows of the periodic series of the Moon's longitude as published in the standard
+// lunar tables (coefficients in degrees). The remaining, smaller rows are left out on purpose:
+// only the sign of the Moon reaches the reading.
+const std::array<LunarTerm, 25> LunarTerms = {{
+    {6.288774, 0, 0, 1, 0},   {1.274027, 2, 0, -1, 0},  {0.658314, 2, 0, 0, 0},
+    {0.213618, 0, 0, 2, 0},   {-0.185116, 0, 1, 0, 0},  {-0.114332, 0, 0, 0, 2},
+    {0.058793, 2, 0, -2, 0},  {0.057066, 2, -1, -1, 0}, {0.053322, 2, 0, 1, 0},
+    {0.045758, 2, -1, 0, 0},  {-0.040923, 0, 1, -1, 0}, {-0.034720, 1, 0, 0, 0},
+    {-0.030383, 0, 1, 1, 0},  {0.015327, 2, 0, 0, -2},  {-0.012528, 0, 0, 1, 2},
+    {0.010980, 0, 0, 1, -2},  {0.010675, 4, 0, -1, 0},  {0.010034, 0, 0, 3, 0},
+    {0.008548, 4, 0, -2, 0},  {-0.007888, 2, 1, -1, 0}, {-0.006766, 2, 1, 0, 0},
+    {-0.005163, 1, 0, -1, 0}, {0.004987, 1, 1, 0, 0},   {0.004036, 2, -1, 1, 0},
+    {0.003994, 2, 0, 2, 0},
+}};
+
+double MoonTropicalLongitude(double T) {
+    const double meanLongitude = 218.3164591 + 481267.88134236 * T;
+    // The angles are not reduced to one turn before use: the readings were always computed so.
+    const double D = (297.8502042 + 445267.1115168 * T) * kDegToRad;
+    const double M = (357.5291092 + 35999.0502909 * T) * kDegToRad;
+    const double Mp = (134.9634114 + 477198.8676313 * T) * kDegToRad;
+    const double F = (93.2720993 + 483202.0175273 * T) * kDegToRad;
+    const double E = 1.0 - 0.002516 * T - 0.0000074 * (T * T);
+
+    double sum = 0.0;
+    for (const LunarTerm& term : LunarTerms) {
+        const double argument = term.d * D + term.m * M + term.mp * Mp + term.f * F;
+        double contribution = term.coefficient * std::sin(argument);
+        if (term.m != 0) {
+            // The Sun's mean anomaly enters through the shrinking eccentricity of the Earth's
+            // orbit; no row has a double multiple of M, so E appears once.
+            contribution = contribution * E;
+        }
+        sum = sum + contribution;
+    }
+
+    double lambda = meanLongitude + sum;
+    // Exact remainders: the same result as adding or subtracting 360 one turn at a time. An
+    // exact 360 stays 360.
+    if (lambda < 0.0) {
+        lambda = std::fmod(lambda, 360.0);
+        if (lambda < 0.0) {
+            lambda = lambda + 360.0;
+        } else {
+            lambda = 0.0; // a whole number of turns: the last addition lands on +0
+        }
+    }
+    if (lambda > 360.0) {
+        lambda = std::fmod(lambda, 360.0);
+        if (lambda == 0.0) {
+            lambda = 360.0;
+        }
+    }
+    return lambda;
+}
+
+double SiderealOffset(double T) {
+    const double node = 125.044555 - 1934.1361849 * T + 0.0020762 * (T * T);
+    const double sunMeanLongitude = 280.466449 + 36000.7698231 * T + 0.0003106 * (T * T);
+    // Nutation in longitude, arc seconds. The engine takes the sine of the Sun's mean longitude
+    // itself, not of twice it.
+    const double nutation =
+        1.27 * std::sin(sunMeanLongitude * kDegToRad) + 17.23 * std::sin(node * kDegToRad);
+    const double precession = T * (5025.64 + 1.11 * T);
+    // 85886.27 arc seconds = 23° 51' 26.27", the correction at 2000 January 1.5.
+    return ((nutation - precession) - 85886.27) / 3600.0;
+}
+
+std::string MoonEphemeris(const BirthDetails& details) {
+    const double T = MoonTimeArgument(details);
+    double sidereal = MoonTropicalLongitude(T) + SiderealOffset(T);
+    if (sidereal < 0.0) {
+        sidereal = sidereal + 360.0;
+    }
+    return FormatLongitude(sidereal);
+}
+
+} // namespace kovrel

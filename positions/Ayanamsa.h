@@ -29,9 +29,10 @@ struct CivilDateTime {
 };
 
 // Local civil date and time plus TzHoursSigned hours, then TzMinutesSigned minutes, with full
-// calendar carry (leap days included); daylight saving is not applied. An hour of 24 carries
-// into 00 of the next day. Nothing when the date cannot be formed (a day the month lacks, a
-// month outside 1..12).
+// calendar carry (Gregorian leap days included); daylight saving is not applied. An hour of 24
+// carries into 00 of the next day. Nothing when the date cannot be formed (a day the month
+// lacks, a month outside 1..12) or the time is no clock time (hour outside 0..24, minute
+// outside 0..59).
 std::optional<CivilDateTime> UniversalDateTime(const BirthDetails& details);
 
 } // namespace kovrel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace kovrel {
 
 // Body indices of the orbit table; asking for the Earth gives the Sun's direction.
@@ -17,9 +19,13 @@ struct OrbitalElements {
 
 OrbitalElements OrbitalElementsAt(int body, double d);
 double NormalizeRadians(double x);
+// Kepler's equation solved by Newton's method to 1e-12 radians; the true anomaly in 0..2 pi.
 double TrueAnomaly(double M, double e);
 double QuadrantArcTangent(double y, double x);
 // Tropical geocentric ecliptic longitude in degrees, 0..360.
 double GeocentricLongitude(int body, double d);
+// GeocentricLongitude of every body, index = body, with the Earth's place worked out once; the
+// same values as six separate calls.
+std::array<double, kOrbitBodyCount> GeocentricLongitudes(double d);
 
 } // namespace kovrel

@@ -1,1 +1,130 @@
 #include "positions/Placements.h"
+
+#include "app/TimeZoneCatalog.h"
+#include "ephemeris/FormatLongitude.h"
+#include "positions/Ayanamsa.h"
+#include "positions/Orbits.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kovrel {
+
+namespace {
+
+constexpr std::string_view kDegreeSign = "\u00B0"; // two bytes in UTF-8
+
+std::string_view TrimmedBlanks(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && text[first] == ' ') {
+        ++first;
+    }
+    while (last > first && text[last - 1] == ' ') {
+        --last;
+    }
+    return text.substr(first, last - first);
+}
+
+// Whole numbers of one digit (or none) get a leading "0".
+char* WriteTwoDigits(char* out, std::string_view digits) {
+    if (digits.size() <= 1) {
+        *out++ = '0';
+    }
+    return std::copy(digits.begin(), digits.end(), out);
+}
+
+} // namespace
+
+std::string CompactPlacement(std::string_view longText) {
+    const std::string_view u = TrimmedBlanks(longText);
+    // Positions are byte positions; the degree sign is the two-byte UTF-8 sequence and the
+    // apostrophe a single byte. One pass finds the first of each; a missing separator leaves
+    // the part it would end empty.
+    constexpr auto npos = std::string_view::npos;
+    std::size_t degree = npos;
+    std::size_t apostrophe = npos;
+    for (std::size_t k = 0; k < u.size() && (degree == npos || apostrophe == npos); ++k) {
+        if (degree == npos && u[k] == kDegreeSign[0] && k + 1 < u.size() &&
+            u[k + 1] == kDegreeSign[1]) {
+            degree = k;
+        } else if (apostrophe == npos && u[k] == '\'') {
+            apostrophe = k;
+        }
+    }
+    std::string_view degrees;
+    std::string_view minutes;
+    if (degree != std::string_view::npos) {
+        degrees = TrimmedBlanks(u.substr(0, degree));
+        const auto minutesStart = degree + kDegreeSign.size();
+        if (apostrophe != std::string_view::npos && apostrophe > minutesStart) {
+            minutes = TrimmedBlanks(u.substr(minutesStart, apostrophe - minutesStart));
+        }
+    }
+    // The sign comes from the untrimmed text: its last three characters.
+    const std::string_view sign =
+        TrimmedBlanks(longText.size() <= 3 ? longText : longText.substr(longText.size() - 3));
+
+    const std::size_t padding = (degrees.size() <= 1 ? 1 : 0) + (minutes.size() <= 1 ? 1 : 0);
+    std::string compact(degrees.size() + sign.size() + minutes.size() + padding + 2, ' ');
+    char* out = WriteTwoDigits(compact.data(), degrees);
+    *out++ = ' ';
+    out = std::copy(sign.begin(), sign.end(), out);
+    *out++ = ' ';
+    WriteTwoDigits(out, minutes);
+    return compact;
+}
+
+std::string CompactPlacementOf(double longitude) {
+    const std::optional<LongitudeParts> parts = SplitLongitude(longitude);
+    if (!parts || parts->sign >= 12.0) {
+        // No abbreviation: the compact form then takes whatever ends the long text.
+        return CompactPlacement(FormatLongitude(longitude));
+    }
+    // Degrees within the sign and minutes are below 60: two digits each, a leading "0" for one.
+    const std::string_view sign = SignAbbreviations[static_cast<std::size_t>(parts->sign)];
+    const char text[9] = {static_cast<char>('0' + parts->degrees / 10),
+                          static_cast<char>('0' + parts->degrees % 10),
+                          ' ',
+                          sign[0],
+                          sign[1],
+                          sign[2],
+                          ' ',
+                          static_cast<char>('0' + parts->minutes / 10),
+                          static_cast<char>('0' + parts->minutes % 10)};
+    return std::string(text, sizeof text);
+}
+
+std::optional<Placements> ComputePlanetPlacements(const BirthDetails& details, double ayanamsa,
+                                                  const std::string& moonLongitudeText) {
+    const std::optional<CivilDateTime> universal = UniversalDateTime(details);
+    if (!universal || !std::isfinite(ayanamsa)) {
+        return std::nullopt;
+    }
+    const double d = PlanetDayNumber(universal->year, universal->month, universal->day,
+                                     universal->hour, universal->minute);
+    const std::array<double, kOrbitBodyCount> tropical = GeocentricLongitudes(d);
+    const double correction = std::fabs(ayanamsa);
+
+    // Compact placement of one body.
+    auto placementOf = [&](int body) {
+        double sidereal = tropical[static_cast<std::size_t>(body)] - correction;
+        while (sidereal < 0.0) {
+            sidereal = sidereal + 360.0;
+        }
+        return CompactPlacementOf(sidereal);
+    };
+
+    // The bodies are worked in orbit-table order; the table lists the Sun first, then the Moon.
+    Placements placements;
+    placements[2] = placementOf(kMercury);
+    placements[3] = placementOf(kVenus);
+    placements[0] = placementOf(kEarth); // asking for the Earth gives the Sun
+    placements[4] = placementOf(kMars);
+    placements[5] = placementOf(kJupiter);
+    placements[6] = placementOf(kSaturn);
+    placements[1] = CompactPlacement(moonLongitudeText);
+    return placements;
+}
+
+} // namespace kovrel

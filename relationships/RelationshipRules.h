@@ -30,12 +30,15 @@ std::optional<int> SignIndexOf(std::string_view placement);
 // House of B's sign counted from A's sign, 1..12; 0 when either placement has no sign.
 int HouseFrom(const Placements& placements, int a, int b);
 TemporaryKind TemporaryRelation(const Placements& placements, int a, int b);
+// Natural relation of a toward b; a planet toward itself counts as Neutral (never consulted).
 NaturalKind NaturalRelation(int a, int b);
 // "Great Friend", "Friend", "Neutral", "Enemy" or "Great Enemy".
 std::string_view CompoundRelation(const Placements& placements, int a, int b);
 
 using CompoundTable = std::array<std::array<std::string, kPlanetCount>, kPlanetCount>;
 CompoundTable ComputeRelationships(const Placements& placements);
+// The same, rewriting all 49 cells of an existing table in place.
+void ComputeRelationships(const Placements& placements, CompoundTable& table);
 
 // The cells of the list panel: names joined by "/ ".
 struct RelationLists {

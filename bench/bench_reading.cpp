@@ -1,0 +1,64 @@
+// One whole reading per iteration: ayanamsa, Moon, the six planets, the seven placements and the
+// 49 compound cells, over a spread of births that the entry panel accepts.
+#include "app/Reading.h"
+#include "app/TimeZoneCatalog.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+std::vector<kovrel::BirthDetails> SpreadOfBirths(std::size_t count) {
+    std::vector<kovrel::BirthDetails> births;
+    births.reserve(count);
+    std::uint32_t state = 12345u;
+    auto next = [&state](std::uint32_t range) {
+        state = state * 1664525u + 1013904223u; // a plain linear congruential sequence
+        return static_cast<std::int16_t>((state >> 8) % range);
+    };
+    for (std::size_t k = 0; k < count; ++k) {
+        kovrel::BirthDetails birth;
+        birth.Name = "Bench";
+        birth.Year = static_cast<std::int16_t>(1901 + next(150));
+        birth.Month = static_cast<std::int16_t>(1 + next(12));
+        birth.Day = static_cast<std::int16_t>(1 + next(28));
+        birth.Hour = next(25);
+        birth.Minute = next(60);
+        const auto& zone = kovrel::TimeZoneCatalog[static_cast<std::size_t>(next(70))];
+        birth.TzHoursSigned = zone.hourValue;
+        birth.TzMinutesSigned = zone.minuteValue;
+        birth.TzHoursAbs =
+            static_cast<std::int16_t>(zone.hourValue < 0 ? -zone.hourValue : zone.hourValue);
+        birth.TzMinutesAbs =
+            static_cast<std::int16_t>(zone.minuteValue < 0 ? -zone.minuteValue : zone.minuteValue);
+        birth.LonDegrees = next(180);
+        birth.LonMinutes = next(60);
+        birth.LatDegrees = next(90);
+        birth.LatMinutes = next(60);
+        birth.EastFlag = next(2) == 1;
+        birth.SouthFlag = next(2) == 1;
+        birth.DstFlag = next(4) == 0;
+        births.push_back(birth);
+    }
+    return births;
+}
+
+void BM_WholeReading(benchmark::State& state) {
+    const std::vector<kovrel::BirthDetails> births = SpreadOfBirths(512);
+    // Every birth of the spread forms its date, so the previous reading is never consulted.
+    const kovrel::Reading previous;
+    std::size_t k = 0;
+    for (auto _ : state) {
+        kovrel::Reading reading = kovrel::ComputeReading(births[k], previous);
+        benchmark::DoNotOptimize(reading);
+        k = (k + 1) % births.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_WholeReading);
+
+} // namespace
+
+BENCHMARK_MAIN();
