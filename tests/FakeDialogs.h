@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/Dialogs.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace kovrel::test {
+
+// Dialogs for window tests: answers from a script, and a record of everything shown.
+class FakeDialogs final : public Dialogs {
+  public:
+    struct Message {
+        QString text;
+        MessageIcon icon;
+        bool operator==(const Message&) const = default;
+    };
+
+    // What was shown and asked.
+    std::vector<Message> messages;
+    std::vector<QString> questions;
+    std::vector<QString> saveInitialPaths;
+    int openDialogs = 0;
+    std::vector<QUrl> addresses;
+
+    // Scripted answers. A question without a scripted answer is answered No; a file dialog
+    // without one is cancelled.
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::deque<std::optional<QString>> openAnswers;
+
+    void showMessage(const QString& text, MessageIcon icon) override {
+        messages.push_back({text, icon});
+    }
+    bool askYesNo(const QString& text) override {
+        questions.push_back(text);
+        return Next(yesNoAnswers).value_or(false);
+    }
+    std::optional<QString> chooseSaveFile(const QString& initialPath) override {
+        saveInitialPaths.push_back(initialPath);
+        return Next(saveAnswers).value_or(std::nullopt);
+    }
+    std::optional<QString> chooseOpenFile() override {
+        ++openDialogs;
+        return Next(openAnswers).value_or(std::nullopt);
+    }
+    void openAddress(const QUrl& address) override { addresses.push_back(address); }
+
+    void clear() {
+        messages.clear();
+        questions.clear();
+        saveInitialPaths.clear();
+        openDialogs = 0;
+        addresses.clear();
+    }
+
+  private:
+    template <typename T> static std::optional<T> Next(std::deque<T>& answers) {
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+} // namespace kovrel::test
