@@ -1,6 +1,5 @@
 #include "app/BirthDetails.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -16,8 +15,8 @@ std::string TrimBlanks(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::optional<std::int16_t> WholeNumberFromText(std::string_view text) {
-    std::string trimmed = TrimBlanks(text);
+std::optional<double> NumberFromText(std::string_view text) {
+    const std::string trimmed = TrimBlanks(text);
     std::string_view digits = trimmed;
     bool negative = false;
     if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
@@ -26,21 +25,26 @@ std::optional<std::int16_t> WholeNumberFromText(std::string_view text) {
     }
     // Plain decimal only: from_chars would also take "inf", "nan" and hexadecimal forms.
     if (digits.empty() ||
-        !(std::isdigit(static_cast<unsigned char>(digits.front())) || digits.front() == '.')) {
+        !((digits.front() >= '0' && digits.front() <= '9') || digits.front() == '.')) {
         return std::nullopt;
     }
     double value = 0.0;
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), value,
                         std::chars_format::fixed | std::chars_format::scientific);
-    if (error != std::errc() || end != digits.data() + digits.size()) {
+    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
-    if (negative) {
-        value = -value;
+    return negative ? -value : value;
+}
+
+std::optional<std::int16_t> WholeNumberFromText(std::string_view text) {
+    const auto value = NumberFromText(text);
+    if (!value) {
+        return std::nullopt;
     }
     // Halves go to the even neighbour under the default rounding mode.
-    const double rounded = std::nearbyint(value);
+    const double rounded = std::nearbyint(*value);
     if (rounded < std::numeric_limits<std::int16_t>::min() ||
         rounded > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;

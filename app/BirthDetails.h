@@ -35,6 +35,10 @@ struct BirthDetails {
     bool operator==(const BirthDetails&) const = default;
 };
 
+// A number from text: plain decimal with optional sign, fraction and exponent, blanks allowed
+// around it. Words such as "inf" or "nan" and hexadecimal forms are not numbers.
+std::optional<double> NumberFromText(std::string_view text);
+
 // Whole number from text: nearest whole number with halves to the even neighbour; nothing for
 // text that is not a number or a value outside the 16-bit range. Leading and trailing blanks
 // are allowed, as in "  12 ".

@@ -65,30 +65,6 @@ std::optional<char32_t> NextCodePoint(std::string_view text, std::size_t& pos) {
     return value;
 }
 
-// A line read as a number: plain decimal with optional sign, fraction and exponent, blanks
-// allowed around it. Words such as "inf" or "nan" and hexadecimal forms are not numbers here.
-std::optional<double> NumberFromText(std::string_view text) {
-    const std::string trimmed = TrimBlanks(text);
-    std::string_view digits = trimmed;
-    bool negative = false;
-    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    if (digits.empty() ||
-        !((digits.front() >= '0' && digits.front() <= '9') || digits.front() == '.')) {
-        return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                        std::chars_format::fixed | std::chars_format::scientific);
-    if (error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
-}
-
 bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
     if (text.size() != word.size()) {
         return false;

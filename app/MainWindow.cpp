@@ -4,6 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/FilteredLineEdit.h"
 #include "app/TimeZoneCatalog.h"
+#include "links/LinkLabel.h"
 #include "links/Links.h"
 #include "links/OpenLink.h"
 #include "relationships/ResultPanels.h"
@@ -16,14 +17,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <functional>
 #include <utility>
 
 namespace kovrel {
@@ -33,35 +32,6 @@ namespace {
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// A promotional line under the panels that opens a page when clicked.
-class LinkLabel final : public QLabel {
-  public:
-    LinkLabel(const QString& name, const QString& caption, std::function<void()> onClick,
-              QWidget* parent)
-        : QLabel(caption, parent), onClick_(std::move(onClick)) {
-        setObjectName(name);
-        setTextFormat(Qt::PlainText);
-        setCursor(Qt::PointingHandCursor);
-        QFont linkFont = font();
-        linkFont.setUnderline(true);
-        setFont(linkFont);
-        QPalette linkPalette = palette();
-        linkPalette.setColor(QPalette::WindowText, linkPalette.color(QPalette::Link));
-        setPalette(linkPalette);
-    }
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            onClick_();
-        }
-        QLabel::mouseReleaseEvent(event);
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
 
 QComboBox* MakeList(const QString& name, EntryList list, QWidget* parent) {
     auto* box = new QComboBox(parent);
@@ -326,8 +296,10 @@ QWidget* MainWindow::buildFooter() {
     auto* row = new QHBoxLayout(footer);
     row->setContentsMargins(0, 0, 0, 0);
     auto addLink = [this, footer, row](const QString& name, const QString& caption, Link link) {
-        row->addWidget(new LinkLabel(
-            name, caption, [this, link] { OpenLink(link, dialogs_); }, footer));
+        auto* label = new LinkLabel(caption, footer);
+        label->setObjectName(name);
+        connect(label, &LinkLabel::clicked, this, [this, link] { OpenLink(link, dialogs_); });
+        row->addWidget(label);
     };
     addLink(QStringLiteral("Label8"), QStringLiteral("Visit our discussion forum"), Link::Home);
     row->addStretch(1);

@@ -7,11 +7,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QVBoxLayout>
 
 // The program's resources live in a static library; naming them here makes sure the linker keeps
@@ -64,56 +60,6 @@ QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
 }
 
 } // namespace
-
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
-    setTextFormat(Qt::PlainText);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
-    QFont underlined = font();
-    underlined.setUnderline(true);
-    setFont(underlined);
-    QPalette linkColours = palette();
-    linkColours.setColor(QPalette::WindowText, linkColours.color(QPalette::Link));
-    setPalette(linkColours);
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click) {
-        emit clicked();
-    }
-}
-
-void LinkLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        emit clicked();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
-    }
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (hasFocus()) {
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-    }
-}
 
 frmAbout::frmAbout(QWidget* parent, Dialogs& dialogs) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));

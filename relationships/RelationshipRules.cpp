@@ -190,18 +190,13 @@ CompoundTable ComputeRelationships(const Placements& placements) {
 void ComputeRelationships(const Placements& placements, CompoundTable& table) {
     // The signs are read once; every cell is then the compound relation of its pair, and every
     // cell is written, so nothing of an earlier chart survives.
-    // Copying from ready-made strings is the cheapest way to fill the 49 cells.
-    static const std::array<std::string, 5> texts = {
-        std::string(kCompoundTexts[0]), std::string(kCompoundTexts[1]),
-        std::string(kCompoundTexts[2]), std::string(kCompoundTexts[3]),
-        std::string(kCompoundTexts[4])};
     const auto signs = SignsOf(placements);
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         for (std::size_t b = 0; b < kPlanetCount; ++b) {
             const TemporaryKind temporary = TemporaryFromHouse(HouseBetween(signs[a], signs[b]));
             const int text =
                 kCompoundIndex[static_cast<int>(temporary)][static_cast<int>(kNaturalMatrix[a][b])];
-            table[a][b] = texts[static_cast<std::size_t>(text)];
+            table[a][b] = kCompoundTexts[static_cast<std::size_t>(text)];
         }
     }
 }

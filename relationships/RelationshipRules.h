@@ -35,7 +35,8 @@ NaturalKind NaturalRelation(int a, int b);
 // "Great Friend", "Friend", "Neutral", "Enemy" or "Great Enemy".
 std::string_view CompoundRelation(const Placements& placements, int a, int b);
 
-using CompoundTable = std::array<std::array<std::string, kPlanetCount>, kPlanetCount>;
+// Each cell views one of the five constant compound texts, so filling the table copies no text.
+using CompoundTable = std::array<std::array<std::string_view, kPlanetCount>, kPlanetCount>;
 CompoundTable ComputeRelationships(const Placements& placements);
 // The same, rewriting all 49 cells of an existing table in place.
 void ComputeRelationships(const Placements& placements, CompoundTable& table);

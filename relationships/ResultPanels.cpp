@@ -407,7 +407,7 @@ void ResultPanels::ShowRelationships(int panel) {
         int n = 0;
         for (int r = 0; r < kPlanetCount; ++r) {
             for (int c = 0; c < kPlanetCount; ++c) {
-                compoundCells_[n]->setText(QString::fromStdString(compound[r][c]));
+                compoundCells_[n]->setText(Text(compound[r][c]));
                 ++n;
             }
         }

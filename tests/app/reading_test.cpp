@@ -80,7 +80,7 @@ TEST(WholeReading, NewDelhi1990) {
     EXPECT_EQ(temporary.friends[1], "Saturn/ Venus/ Mars");
     EXPECT_EQ(temporary.enemies[1], "Mercury/ Sun/ Jupiter");
 
-    const std::array<std::string, kPlanetCount> sunRow = {
+    const std::array<std::string_view, kPlanetCount> sunRow = {
         "Neutral", "Neutral", "Friend", "Neutral", "Great Friend", "Great Friend", "Neutral"};
     EXPECT_EQ(reading.CompoundRelationships[0], sunRow);
 
