@@ -7,7 +7,14 @@
 
 #include <deque>
 #include <optional>
+#include <ostream>
+#include <string>
 #include <vector>
+
+// Readable failure messages for Qt texts in the window tests.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace kovrel::test {
 
@@ -18,6 +25,10 @@ class FakeDialogs final : public Dialogs {
         QString text;
         MessageIcon icon;
         bool operator==(const Message&) const = default;
+        friend void PrintTo(const Message& m, std::ostream* out) {
+            *out << (m.icon == MessageIcon::Error ? "error " : "information ") << '"'
+                 << m.text.toStdString() << '"';
+        }
     };
 
     // What was shown and asked.
@@ -50,6 +61,15 @@ class FakeDialogs final : public Dialogs {
     }
     void openAddress(const QUrl& address) override { addresses.push_back(address); }
 
+    // The pages opened, as address texts.
+    std::vector<std::string> opened() const {
+        std::vector<std::string> texts;
+        for (const QUrl& address : addresses) {
+            texts.push_back(address.toString().toStdString());
+        }
+        return texts;
+    }
+
     void clear() {
         messages.clear();
         questions.clear();
@@ -68,5 +88,12 @@ class FakeDialogs final : public Dialogs {
         return answer;
     }
 };
+
+inline FakeDialogs::Message Error(const QString& text) {
+    return {text, MessageIcon::Error};
+}
+inline FakeDialogs::Message Information(const QString& text) {
+    return {text, MessageIcon::Information};
+}
 
 } // namespace kovrel::test

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "Examples.h"
 #include "FakeDialogs.h"
 #include "app/MainWindow.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <stdexcept>
 
@@ -35,14 +39,17 @@ class MainWindowFixture : public ::testing::Test {
         }
         return *widget;
     }
-
     QString label(const QString& name) const { return get<QLabel>(name).text(); }
+    QLineEdit& box(const QString& name) const { return get<QLineEdit>(name); }
+    QAction& action(const QString& name) const { return get<QAction>(name); }
+    QString focusName() const {
+        return window->focusWidget() != nullptr ? window->focusWidget()->objectName() : QString();
+    }
 
     // Types into a text box, key by key.
-    void type(const QString& box, const QString& text) {
-        auto& edit = get<QLineEdit>(box);
-        edit.setFocus();
-        QTest::keyClicks(&edit, text);
+    void type(const QString& name, const QString& text) {
+        box(name).setFocus();
+        QTest::keyClicks(&box(name), text);
     }
 
     // Picks the list item with exactly this text.
@@ -58,49 +65,53 @@ class MainWindowFixture : public ::testing::Test {
     void click(const QString& button) {
         QTest::mouseClick(&get<QAbstractButton>(button), Qt::LeftButton);
     }
+    void clickTab(int index) {
+        auto& tabs = get<QTabBar>("TS");
+        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(index).center());
+    }
 
     // The birth of the saved-reading example: Ann, 15 March 1990, 08:30 Indian time, New Delhi.
     void typeNewDelhiBirth() {
-        type(QStringLiteral("txtName"), QStringLiteral("Ann"));
-        choose(QStringLiteral("cboMonth"), QStringLiteral("March"));
-        choose(QStringLiteral("cboDate"), QStringLiteral("15"));
-        choose(QStringLiteral("cboYear"), QStringLiteral("1990"));
-        choose(QStringLiteral("cboHour"), QStringLiteral("8"));
-        choose(QStringLiteral("cboMinute"), QStringLiteral("30"));
-        choose(QStringLiteral("cboTimeZone"), QStringLiteral("Indian Time, IST, +5.3"));
-        type(QStringLiteral("txtLatDeg"), QStringLiteral("28"));
-        type(QStringLiteral("txtLatMin"), QStringLiteral("36"));
-        click(QStringLiteral("optLat_0"));
-        type(QStringLiteral("txtLonDeg"), QStringLiteral("77"));
-        type(QStringLiteral("txtLonMin"), QStringLiteral("12"));
-        click(QStringLiteral("optLong_0"));
-        type(QStringLiteral("txtCity"), QStringLiteral("New Delhi"));
-        type(QStringLiteral("txtState"), QStringLiteral("Delhi"));
-        type(QStringLiteral("txtCountry"), QStringLiteral("India"));
+        type("txtName", "Ann");
+        choose("cboMonth", "March");
+        choose("cboDate", "15");
+        choose("cboYear", "1990");
+        choose("cboHour", "8");
+        choose("cboMinute", "30");
+        choose("cboTimeZone", "Indian Time, IST, +5.3");
+        type("txtLatDeg", "28");
+        type("txtLatMin", "36");
+        click("optLat_0");
+        type("txtLonDeg", "77");
+        type("txtLonMin", "12");
+        click("optLong_0");
+        type("txtCity", "New Delhi");
+        type("txtState", "Delhi");
+        type("txtCountry", "India");
+    }
+    void calculateNewDelhi() {
+        typeNewDelhiBirth();
+        click("cmdCalculate");
+        ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
     }
 
-    // The panel in front of the window: the entry panel or the result area.
-    QString frontPanel() const {
-        for (const char* name : {"fraMain", "fraResult_3"}) {
-            if (get<QWidget>(QString::fromLatin1(name)).isVisible()) {
-                return QString::fromLatin1(name);
-            }
-        }
-        return {};
-    }
-
-    // The panel in front inside the result area: the list or the grid.
-    QString frontResultPanel() const {
-        for (const char* name : {"fraResult_0", "fraResult_2"}) {
-            if (get<QWidget>(QString::fromLatin1(name)).isVisible()) {
-                return QString::fromLatin1(name);
-            }
-        }
-        return {};
-    }
+    // The panel in front of the window (the entry panel "fraMain" or the result area
+    // "fraResult_3"), and the one in front inside the result area (list or grid).
+    QString frontPanel() const { return firstVisible({"fraMain", "fraResult_3"}); }
+    QString frontResultPanel() const { return firstVisible({"fraResult_0", "fraResult_2"}); }
 
     FakeDialogs dialogs;
     std::unique_ptr<MainWindow> window;
+
+  private:
+    QString firstVisible(std::initializer_list<const char*> names) const {
+        for (const char* name : names) {
+            if (get<QWidget>(name).isVisible()) {
+                return name;
+            }
+        }
+        return {};
+    }
 };
 
 } // namespace kovrel::test

@@ -1,31 +1,16 @@
+#include "Examples.h"
 #include "app/EntryValidation.h"
 
 #include <gtest/gtest.h>
 
-namespace kovrel {
+namespace kovrel::test {
 namespace {
 
-constexpr std::string_view kFebruaryMessage = "Please Enter Correct Date Or Month!";
-constexpr std::string_view kThirtyDayMessage = "Please Enter Correct Date Or Month !";
-
-EntryForm CompleteEntry() {
-    EntryForm entry;
-    entry.name = "Ann";
-    entry.latDeg = "28";
-    entry.latMin = "36";
-    entry.lonDeg = "77";
-    entry.lonMin = "12";
-    entry.city = "New Delhi";
-    entry.state = "Delhi";
-    entry.country = "India";
-    entry.dayIndex = 14;
-    entry.monthIndex = 2;
-    entry.yearIndex = FindListItem(EntryList::Year, "1990");
-    return entry;
-}
+constexpr const char* kFebruaryMessage = "Please Enter Correct Date Or Month!";
+constexpr const char* kThirtyDayMessage = "Please Enter Correct Date Or Month !";
 
 EntryForm OnDate(int day, int month, std::string_view year) {
-    EntryForm entry = CompleteEntry();
+    EntryForm entry = AnnEntry();
     entry.dayIndex = day - 1;
     entry.monthIndex = month - 1;
     entry.yearIndex = FindListItem(EntryList::Year, year);
@@ -36,16 +21,12 @@ EntryFault Error(std::string_view message, EntryControl focus) {
     return {std::string(message), MessageIcon::Error, focus};
 }
 
-TEST(ValidateInput, CompleteEntryPasses) {
-    EXPECT_EQ(ValidateInput(CompleteEntry()), std::nullopt);
-}
-
 TEST(ValidateInput, EachEmptyFieldIsReportedWithItsMessageAndFocus) {
-    struct Case {
+    EXPECT_EQ(ValidateInput(AnnEntry()), std::nullopt);
+    const struct {
         std::string EntryForm::*field;
         EntryFault fault;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {&EntryForm::name, Error("Please Enter Your Name", EntryControl::Name)},
         {&EntryForm::latDeg, Error("Please Enter Degree of Latitude", EntryControl::LatDeg)},
         {&EntryForm::latMin, Error("Please Enter Minutes of Latitude", EntryControl::LatMin)},
@@ -55,15 +36,15 @@ TEST(ValidateInput, EachEmptyFieldIsReportedWithItsMessageAndFocus) {
         {&EntryForm::state, Error("Please Enter Your State name", EntryControl::State)},
         {&EntryForm::country, Error("Please Enter Your Country name", EntryControl::Country)},
     };
-    for (const Case& c : cases) {
-        EntryForm entry = CompleteEntry();
+    for (const auto& c : cases) {
+        EntryForm entry = AnnEntry();
         entry.*c.field = "";
         EXPECT_EQ(ValidateInput(entry), c.fault) << c.fault.message;
     }
 }
 
 TEST(ValidateInput, MissingDirectionsSelectNorthAndEast) {
-    EntryForm entry = CompleteEntry();
+    EntryForm entry = AnnEntry();
     entry.latitude = LatitudeChoice::None;
     entry.longitude = LongitudeChoice::None;
     EXPECT_EQ(ValidateInput(entry),
@@ -95,87 +76,71 @@ TEST(ValidateInput, OnlyTheFirstFaultInOrderIsReported) {
     EXPECT_EQ(ValidateInput(entry)->message, kFebruaryMessage);
 }
 
-TEST(ValidateInput, TextOfBlanksIsNotEmpty) {
-    EntryForm entry = CompleteEntry();
+TEST(ValidateInput, BlanksCountAsTextAndCoordinatesHaveNoRange) {
+    EntryForm entry = AnnEntry();
     entry.name = " ";
     entry.city = "  ";
-    EXPECT_EQ(ValidateInput(entry), std::nullopt);
-}
-
-TEST(ValidateInput, NoRangeTestOnCoordinates) {
-    EntryForm entry = CompleteEntry();
     entry.latDeg = "95";
     entry.latMin = "75";
     entry.lonDeg = "999";
     EXPECT_EQ(ValidateInput(entry), std::nullopt);
 }
 
-TEST(ValidateInput, FebruaryFollowsTheDivisibleByFourRule) {
-    EXPECT_EQ(ValidateInput(OnDate(29, 2, "2000")), std::nullopt);
-    EXPECT_EQ(ValidateInput(OnDate(29, 2, "1904")), std::nullopt);
-    EXPECT_EQ(ValidateInput(OnDate(28, 2, "1999")), std::nullopt);
-
-    const EntryFault february{std::string(kFebruaryMessage), MessageIcon::Information,
-                              EntryControl::None};
-    EXPECT_EQ(ValidateInput(OnDate(29, 2, "1999")), february);
-    EXPECT_EQ(ValidateInput(OnDate(29, 2, "1901")), february);
-    EXPECT_EQ(ValidateInput(OnDate(30, 2, "2000")), february);
-    EXPECT_EQ(ValidateInput(OnDate(31, 2, "2000")), february);
-    EXPECT_EQ(ValidateInput(OnDate(31, 2, "2050")), february);
-}
-
-TEST(ValidateInput, ThirtyDayMonthsRefuseThe31st) {
-    const EntryFault thirtyDays{std::string(kThirtyDayMessage), MessageIcon::Information,
-                                EntryControl::None};
-    for (int month : {4, 6, 9, 11}) {
-        EXPECT_EQ(ValidateInput(OnDate(31, month, "1990")), thirtyDays) << month;
-        EXPECT_EQ(ValidateInput(OnDate(30, month, "1990")), std::nullopt) << month;
+TEST(ValidateInput, DaysTheMonthLacksAndTheDivisibleByFourRule) {
+    const struct {
+        int day, month;
+        const char* year;
+        const char* message; // nullptr: the date passes
+    } cases[] = {
+        // clang-format off
+        {29, 2, "2000", nullptr}, {29, 2, "1904", nullptr}, {28, 2, "1999", nullptr},
+        {29, 2, "1999", kFebruaryMessage}, {29, 2, "1901", kFebruaryMessage},
+        {30, 2, "2000", kFebruaryMessage}, {31, 2, "2050", kFebruaryMessage},
+        {31, 4, "1990", kThirtyDayMessage}, {31, 6, "1990", kThirtyDayMessage},
+        {31, 9, "1990", kThirtyDayMessage}, {31, 11, "1990", kThirtyDayMessage},
+        {30, 4, "1990", nullptr},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.day) + "/" + std::to_string(c.month) + "/" + c.year);
+        const auto fault = ValidateInput(OnDate(c.day, c.month, c.year));
+        if (c.message == nullptr) {
+            EXPECT_EQ(fault, std::nullopt);
+        } else {
+            EXPECT_EQ(fault, (EntryFault{c.message, MessageIcon::Information, EntryControl::None}));
+        }
     }
     for (int month : {1, 3, 5, 7, 8, 10, 12}) {
         EXPECT_EQ(ValidateInput(OnDate(31, month, "1990")), std::nullopt) << month;
     }
 }
 
-TEST(LettersOnlyFilter, AcceptsLettersBlankAndEditingKeysOnly) {
+TEST(KeystrokeFilters, LettersBlankDigitsAndEditingKeys) {
     for (int code = 0; code <= 255; ++code) {
+        const bool editing = code == 8 || code == 127;
         const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-        const bool accepted = letter || code == ' ' || code == 8 || code == 127;
-        EXPECT_EQ(LettersOnlyFilter(code), accepted ? code : 0) << code;
+        const bool digit = code >= '0' && code <= '9';
+        EXPECT_EQ(LettersOnlyFilter(code), letter || code == ' ' || editing ? code : 0) << code;
+        EXPECT_EQ(DigitsOnlyFilter(code), digit || editing ? code : 0) << code;
     }
-    EXPECT_EQ(LettersOnlyFilter('9'), 0);
-    EXPECT_EQ(LettersOnlyFilter('-'), 0);
-    EXPECT_EQ(LettersOnlyFilter('\''), 0);
-    EXPECT_EQ(LettersOnlyFilter(13), 0);   // Enter
-    EXPECT_EQ(LettersOnlyFilter(0xE9), 0); // e with acute accent
-}
-
-TEST(DigitsOnlyFilter, AcceptsDigitsAndEditingKeysOnly) {
-    for (int code = 0; code <= 255; ++code) {
-        const bool accepted = (code >= '0' && code <= '9') || code == 8 || code == 127;
-        EXPECT_EQ(DigitsOnlyFilter(code), accepted ? code : 0) << code;
-    }
-    EXPECT_EQ(DigitsOnlyFilter('a'), 0);
-    EXPECT_EQ(DigitsOnlyFilter(' '), 0);
-    EXPECT_EQ(DigitsOnlyFilter('-'), 0);
 }
 
 TEST(PastedText, PassesOnlyWhenEveryCharacterWould) {
     EXPECT_TRUE(LettersOnlyText("New Delhi"));
     EXPECT_TRUE(LettersOnlyText(""));
-    EXPECT_FALSE(LettersOnlyText("St. Louis"));
-    EXPECT_FALSE(LettersOnlyText("Ann\n"));
-    EXPECT_FALSE(LettersOnlyText("Jos\xC3\xA9"));  // U+00E9: single-byte, still no letter A..Z
-    EXPECT_FALSE(LettersOnlyText("\xE6\x9D\xB1")); // U+6771: no single-byte form
-    EXPECT_FALSE(LettersOnlyText("Ann\xC1\x81"));  // overlong form of 'A'
-    EXPECT_FALSE(LettersOnlyText("Ann\xC3"));      // cut short
-    EXPECT_FALSE(LettersOnlyText(std::string("A\0B", 3)));
-
+    for (const std::string& bad :
+         std::initializer_list<std::string>{"St. Louis", "Ann\n", "Jos\xC3\xA9", "\xE6\x9D\xB1",
+                                            "Ann\xC1\x81", "Ann\xC3", std::string("A\0B", 3)}) {
+        // The accented letter and the ideograph are no letters A..Z; an overlong 'A', a cut
+        // sequence and a NUL are refused as they stand.
+        EXPECT_FALSE(LettersOnlyText(bad)) << bad;
+    }
     EXPECT_TRUE(DigitsOnlyText("077"));
     EXPECT_TRUE(DigitsOnlyText(""));
-    EXPECT_FALSE(DigitsOnlyText("7 7"));
-    EXPECT_FALSE(DigitsOnlyText("-5"));
-    EXPECT_FALSE(DigitsOnlyText("\xEF\xBC\x97")); // U+FF17, fullwidth seven
+    for (const char* bad : {"7 7", "-5", "\xEF\xBC\x97"}) { // the last: fullwidth seven
+        EXPECT_FALSE(DigitsOnlyText(bad)) << bad;
+    }
 }
 
 } // namespace
-} // namespace kovrel
+} // namespace kovrel::test

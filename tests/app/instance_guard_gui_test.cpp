@@ -3,7 +3,7 @@
 #include "app/InstanceGuard.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
@@ -17,51 +17,43 @@ namespace {
 class InstanceGuardTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-    QString lockPath() const { return folder.filePath(QStringLiteral("kovrel.lock")); }
+    QString lockPath() const { return folder.filePath("kovrel.lock"); }
 
-    // The content a lock file of this program would have, with another process id.
-    QByteArray lockContentWithPid(qint64 pid) const {
-        const QString probePath = folder.filePath(QStringLiteral("probe.lock"));
+    // Leaves a lock file as a copy of this program with process id `pid` would, `age` seconds old.
+    void writeLockOf(qint64 pid, int age = 0) const {
+        const QString probePath = folder.filePath("probe.lock");
         QByteArray content;
         {
             QLockFile probe(probePath);
-            EXPECT_TRUE(probe.tryLock(0));
+            ASSERT_TRUE(probe.tryLock(0));
             QFile file(probePath);
-            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
             content = file.readAll();
         }
-        const qsizetype firstLineEnd = content.indexOf('\n');
-        return QByteArray::number(pid) + content.mid(firstLineEnd);
-    }
-
-    void writeLock(const QByteArray& content) const {
         QFile file(lockPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
+        file.write(QByteArray::number(pid) + content.mid(content.indexOf('\n')));
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                     QFileDevice::FileModificationTime));
     }
 
     QTemporaryDir folder;
 };
 
-TEST_F(InstanceGuardTest, SecondCopyIsRefusedWhileTheFirstRuns) {
-    InstanceGuard first(lockPath());
-    ASSERT_TRUE(first.acquire());
-    EXPECT_TRUE(first.holdsLock());
-    EXPECT_TRUE(QFile::exists(lockPath()));
-    {
-        InstanceGuard second(lockPath());
-        EXPECT_FALSE(second.acquire());
-        EXPECT_FALSE(second.holdsLock());
-    }
-    EXPECT_TRUE(first.holdsLock()) << "a refused copy leaves the running one alone";
-}
-
-TEST_F(InstanceGuardTest, LockIsReleasedWhenTheCopyEnds) {
+TEST_F(InstanceGuardTest, SecondCopyIsRefusedWhileTheFirstRunsAndStartsAfterIt) {
     {
         InstanceGuard first(lockPath());
         ASSERT_TRUE(first.acquire());
+        EXPECT_TRUE(QFile::exists(lockPath()));
+        {
+            InstanceGuard second(lockPath());
+            EXPECT_FALSE(second.acquire());
+            EXPECT_FALSE(second.holdsLock());
+        }
+        EXPECT_TRUE(first.holdsLock()) << "a refused copy leaves the running one alone";
     }
-    EXPECT_FALSE(QFile::exists(lockPath()));
+    EXPECT_FALSE(QFile::exists(lockPath())) << "released when the copy ends";
     InstanceGuard next(lockPath());
     EXPECT_TRUE(next.acquire());
 }
@@ -69,24 +61,18 @@ TEST_F(InstanceGuardTest, LockIsReleasedWhenTheCopyEnds) {
 TEST_F(InstanceGuardTest, LockOfACrashedRunDoesNotBlockTheNextStart) {
     // A process that has ended: its id is free, as after a crash.
     QProcess ended;
-    ended.start(QStringLiteral("true"), {});
+    ended.start("true", {});
     ASSERT_TRUE(ended.waitForStarted());
     const qint64 deadPid = ended.processId();
     ASSERT_TRUE(ended.waitForFinished());
-    writeLock(lockContentWithPid(deadPid));
-
+    writeLockOf(deadPid);
     InstanceGuard guard(lockPath());
     EXPECT_TRUE(guard.acquire());
 }
 
 TEST_F(InstanceGuardTest, OldLockOfARunningCopyStillBlocks) {
     // The running copy is this very process; an hour-old lock is not stale while it runs.
-    writeLock(lockContentWithPid(QCoreApplication::applicationPid()));
-    QFile file(lockPath());
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                 QFileDevice::FileModificationTime));
-    file.close();
+    writeLockOf(QCoreApplication::applicationPid(), 3600);
     InstanceGuard guard(lockPath());
     EXPECT_FALSE(guard.acquire());
 }
@@ -96,10 +82,10 @@ TEST_F(InstanceGuardTest, LockLivesInTheUsersRuntimeFolder) {
     ASSERT_TRUE(QFile::setPermissions(
         folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit());
-    const QString path = InstanceGuard::DefaultLockPath();
+    const QFileInfo lock(InstanceGuard::DefaultLockPath());
     qputenv("XDG_RUNTIME_DIR", saved);
-    EXPECT_EQ(QFileInfo(path).absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
-    EXPECT_EQ(QFileInfo(path).fileName(), QStringLiteral("kovrel.lock"));
+    EXPECT_EQ(lock.absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
+    EXPECT_EQ(lock.fileName(), "kovrel.lock");
 }
 
 } // namespace

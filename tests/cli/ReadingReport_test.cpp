@@ -1,4 +1,4 @@
-#include "app/EntryForm.h"
+#include "Examples.h"
 #include "app/Reading.h"
 #include "cli/ReadingCli.h"
 #include "cli/ReadingReport.h"
@@ -15,7 +15,7 @@
 #include <sys/wait.h>
 #include <vector>
 
-namespace kovrel {
+namespace kovrel::test {
 namespace {
 
 using nlohmann::json;
@@ -23,62 +23,29 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-TEST(NamesInCell, SplitsAtTheWindowsSeparator) {
-    EXPECT_THAT(NamesInCell(""), IsEmpty());
-    EXPECT_THAT(NamesInCell("Sun"), ElementsAre("Sun"));
-    EXPECT_THAT(NamesInCell("Moon/ Mars/ Jupiter"), ElementsAre("Moon", "Mars", "Jupiter"));
-}
-
 TEST(ZoneAbbreviation, IsTheSecondFieldTrimmed) {
-    EXPECT_EQ(ZoneAbbreviation(0), "AHDT");
-    EXPECT_EQ(ZoneAbbreviation(11), "AT");
-    EXPECT_EQ(ZoneAbbreviation(34), "IST");
-    EXPECT_EQ(ZoneAbbreviation(35), "IDLE");
-    EXPECT_EQ(ZoneAbbreviation(50), "NST");
-    EXPECT_EQ(ZoneAbbreviation(52), "NST");
-    EXPECT_EQ(ZoneAbbreviation(69), "YST");
-    EXPECT_EQ(ZoneAbbreviation(-1), "");
-    EXPECT_EQ(ZoneAbbreviation(70), "");
-}
-
-BirthDetails AnnBirth() {
-    EntryForm entry;
-    entry.name = "Ann";
-    entry.dayIndex = FindListItem(EntryList::Day, "15");
-    entry.monthIndex = 2;
-    entry.yearIndex = FindListItem(EntryList::Year, "1990");
-    entry.hourIndex = FindListItem(EntryList::Hour, "8");
-    entry.minuteIndex = FindListItem(EntryList::Minute, "30");
-    entry.zoneIndex = 34;
-    entry.latDeg = "28";
-    entry.latMin = "36";
-    entry.lonDeg = "77";
-    entry.lonMin = "12";
-    entry.city = "New Delhi";
-    entry.state = "Delhi";
-    entry.country = "India";
-    return CopyEntry(entry, BirthDetails{});
+    const std::pair<int, const char*> rows[] = {{0, "AHDT"},  {11, "AT"},  {34, "IST"},
+                                                {35, "IDLE"}, {50, "NST"}, {52, "NST"},
+                                                {69, "YST"},  {-1, ""},    {70, ""}};
+    for (const auto& [row, abbreviation] : rows) {
+        EXPECT_EQ(ZoneAbbreviation(row), abbreviation) << row;
+    }
 }
 
 // The natural lists of the report are the fixed table itself, in its own order.
 TEST(JsonReport, NaturalListsReproduceTheTable) {
-    const BirthDetails birth = AnnBirth();
-    const json report = json::parse(JsonReport(birth, ComputeReading(birth)));
-    const auto& table = NaturalRelationships();
-    for (int i = 0; i < kPlanetCount; ++i) {
-        const json& row = report.at("natural")[i];
-        EXPECT_EQ(row.at("planet"), table[i].planet);
-        const auto names = [](const std::vector<std::string_view>& list) {
-            return std::vector<std::string>(list.begin(), list.end());
-        };
-        EXPECT_EQ(row.at("friends").get<std::vector<std::string>>(), names(table[i].friends));
-        EXPECT_EQ(row.at("enemies").get<std::vector<std::string>>(), names(table[i].enemies));
-        EXPECT_EQ(row.at("neutrals").get<std::vector<std::string>>(), names(table[i].neutrals));
+    const json report = json::parse(JsonReport(AnnDetails(), ComputeReading(AnnDetails())));
+    for (std::size_t i = 0; i < kPlanetCount; ++i) {
+        const NaturalRow& row = NaturalRelationships()[i];
+        EXPECT_EQ(report.at("natural")[i], json({{"planet", row.planet},
+                                                 {"friends", row.friends},
+                                                 {"enemies", row.enemies},
+                                                 {"neutrals", row.neutrals}}));
     }
 }
 
 TEST(JsonReport, NameAsTypedAndUnusualBytesSurvive) {
-    BirthDetails birth = AnnBirth();
+    BirthDetails birth = AnnDetails();
     birth.Name = "  Ann  ";
     const json report = json::parse(JsonReport(birth, ComputeReading(birth)));
     EXPECT_EQ(report.at("name"), "  Ann  ");
@@ -106,7 +73,7 @@ std::vector<std::string> SectionLines(const std::string& report, const std::stri
 }
 
 TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
-    const BirthDetails birth = AnnBirth();
+    const BirthDetails birth = AnnDetails();
     const Reading reading = ComputeReading(birth);
     const std::string report = TextReport(birth, 34, reading);
 
@@ -209,4 +176,4 @@ TEST(ReadingProgram, PrintsTheWorkedExampleAndReportsStatus) {
 }
 
 } // namespace
-} // namespace kovrel
+} // namespace kovrel::test

@@ -7,44 +7,39 @@
 namespace kovrel {
 namespace {
 
-TEST(FormatLongitude, SmallInputs) {
-    EXPECT_EQ(FormatLongitude(0.0), "0\u00B0 0' 0\" Ari");
-    EXPECT_EQ(FormatLongitude(29.999), "29\u00B0 59' 56\" Ari");
-    // The sign of the input is dropped.
-    EXPECT_EQ(FormatLongitude(-45.5), "15\u00B0 30' 0\" Tau");
-}
-
-TEST(FormatLongitude, DegreeSignIsUtf8AndPartsAreBlankSeparated) {
-    const std::string text = FormatLongitude(123.5);
-    EXPECT_EQ(text, "3\u00B0 30' 0\" Leo");
-    EXPECT_EQ(text.substr(1, 3), "\xC2\xB0 ");
+TEST(FormatLongitude, DegreesMinutesSecondsAndSign) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const struct {
+        double longitude;
+        const char* text;
+    } cases[] = {
+        {0.0, "0\u00B0 0' 0\" Ari"},
+        {29.999, "29\u00B0 59' 56\" Ari"},
+        {-45.5, "15\u00B0 30' 0\" Tau"}, // the sign of the input is dropped
+        {123.5, "3\u00B0 30' 0\" Leo"},
+        // Seconds and minutes are floors of values below 60: nothing carries into the next sign.
+        {30.0, "0\u00B0 0' 0\" Tau"},
+        {30.0 - 1e-9, "29\u00B0 59' 59\" Ari"},
+        {359.9999999, "29\u00B0 59' 59\" Pis"},
+        // A full turn and more has no sign; huge and non-finite inputs still return.
+        {360.0, "0\u00B0 0' 0\" "},
+        {395.5, "5\u00B0 30' 0\" "},
+        {1e20, "10\u00B0 0' 0\" "},
+        {infinity, ""},
+        {std::numeric_limits<double>::quiet_NaN(), ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatLongitude(c.longitude), c.text) << c.longitude;
+    }
+    EXPECT_EQ(FormatLongitude(123.5).substr(1, 3), "\xC2\xB0 "); // the degree sign in UTF-8
 }
 
 TEST(FormatLongitude, EverySignInZodiacOrder) {
     const char* signs[] = {"Ari", "Tau", "Gem", "Can", "Leo", "Vir",
                            "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
     for (int s = 0; s < 12; ++s) {
-        const std::string text = FormatLongitude(30.0 * s + 12.25);
-        EXPECT_EQ(text, "12\u00B0 15' 0\" " + std::string(signs[s])) << "sign " << s;
+        EXPECT_EQ(FormatLongitude(30.0 * s + 12.25), "12\u00B0 15' 0\" " + std::string(signs[s]));
     }
-}
-
-TEST(FormatLongitude, SignBoundariesDoNotCarry) {
-    EXPECT_EQ(FormatLongitude(30.0), "0\u00B0 0' 0\" Tau");
-    // Seconds and minutes are floors of values below 60: nothing rounds up into the next sign.
-    EXPECT_EQ(FormatLongitude(30.0 - 1e-9), "29\u00B0 59' 59\" Ari");
-    EXPECT_EQ(FormatLongitude(359.9999999), "29\u00B0 59' 59\" Pis");
-}
-
-TEST(FormatLongitude, FullTurnHasNoSign) {
-    EXPECT_EQ(FormatLongitude(360.0), "0\u00B0 0' 0\" ");
-    EXPECT_EQ(FormatLongitude(395.5), "5\u00B0 30' 0\" ");
-}
-
-TEST(FormatLongitude, HugeAndNonFiniteInputsDoNotHang) {
-    EXPECT_EQ(FormatLongitude(1e20), "10\u00B0 0' 0\" ");
-    EXPECT_EQ(FormatLongitude(std::numeric_limits<double>::infinity()), "");
-    EXPECT_EQ(FormatLongitude(std::numeric_limits<double>::quiet_NaN()), "");
 }
 
 } // namespace

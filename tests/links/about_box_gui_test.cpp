@@ -1,145 +1,81 @@
-#include "app/Dialogs.h"
+// The about box on its own: what it shows and its two links by mouse and keyboard. How the window
+// shows it (modal, closed by OK and destroyed) is checked with the Help menu.
 #include "links/AboutBox.h"
 #include "links/Links.h"
-#include "links/OpenLink.h"
 #include "tests/FakeDialogs.h"
 
 #include <QApplication>
 #include <QPixmap>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <memory>
+#include <stdexcept>
 
-namespace kovrel {
+namespace kovrel::test {
 namespace {
 
-// The pages opened, as addresses.
-std::vector<std::string> Opened(const test::FakeDialogs& dialogs) {
-    std::vector<std::string> opened;
-    for (const QUrl& address : dialogs.addresses) {
-        opened.push_back(address.toString().toStdString());
+class AboutBoxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The box shows whatever icon the program carries.
+        QPixmap square(32, 32);
+        square.fill(Qt::darkBlue);
+        QApplication::setWindowIcon(QIcon(square));
+        box = std::make_unique<frmAbout>(nullptr, dialogs);
+        QApplication::setWindowIcon(programIcon);
+        box->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(box.get()));
     }
-    return opened;
-}
 
-template <typename T> T* Child(QWidget& parent, const char* name) {
-    T* child = parent.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
-}
+    template <typename T> T& child(const char* name) const {
+        T* found = box->findChild<T*>(name);
+        if (found == nullptr) {
+            throw std::runtime_error(std::string("no control named ") + name);
+        }
+        return *found;
+    }
 
-TEST(AboutBox, ShowsTheProgramsNameAndDescription) {
-    test::FakeDialogs dialogs;
-    frmAbout box(nullptr, dialogs);
+    const QIcon programIcon = QApplication::windowIcon();
+    FakeDialogs dialogs;
+    std::unique_ptr<frmAbout> box;
+};
 
-    EXPECT_EQ(box.objectName(), QStringLiteral("frmAbout"));
-    EXPECT_EQ(box.windowTitle(), QStringLiteral("Kovrel v1.15"));
-    EXPECT_TRUE(box.isModal());
-    EXPECT_EQ(Child<QLabel>(box, "lblTitle")->text(), QStringLiteral("Kovrel v1.15"));
-    auto* description = Child<QLabel>(box, "lblDescription");
+TEST_F(AboutBoxTest, ShowsTheProgramsNameDescriptionAndIcon) {
+    EXPECT_EQ(box->objectName(), "frmAbout");
+    EXPECT_EQ(box->windowTitle(), "Kovrel v1.15");
+    EXPECT_TRUE(box->isModal());
+    EXPECT_FALSE(box->windowIcon().isNull());
+    EXPECT_FALSE(child<QLabel>("imgIcon").pixmap().isNull());
+    EXPECT_EQ(child<QLabel>("lblTitle").text(), "Kovrel v1.15");
     // Two blanks after the product name, kept: plain text, which lays out every blank.
-    EXPECT_EQ(description->text(),
-              QStringLiteral("Kovrel  displays the kind of relationship shared between different "
-                             "planets. This includes natural, temporary and compound "
-                             "relationships."));
-    EXPECT_EQ(description->textFormat(), Qt::PlainText);
-    EXPECT_EQ(Child<QLabel>(box, "lblCoBrand")->text(),
-              QStringLiteral("Click here for more details."));
-    EXPECT_FALSE(Child<QLabel>(box, "lblHomePage")->text().isEmpty());
-    EXPECT_FALSE(Child<QLabel>(box, "lblBranding")->text().isEmpty());
-    EXPECT_EQ(Child<QPushButton>(box, "cmdOK")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(child<QLabel>("lblDescription").text(),
+              "Kovrel  displays the kind of relationship shared between different planets. This "
+              "includes natural, temporary and compound relationships.");
+    EXPECT_EQ(child<QLabel>("lblDescription").textFormat(), Qt::PlainText);
+    EXPECT_EQ(child<QLabel>("lblCoBrand").text(), "Click here for more details.");
+    EXPECT_FALSE(child<QLabel>("lblHomePage").text().isEmpty());
+    EXPECT_FALSE(child<QLabel>("lblBranding").text().isEmpty());
+    EXPECT_EQ(child<QPushButton>("cmdOK").text(), "OK");
 }
 
-TEST(AboutBox, ShowsTheProgramsIcon) {
-    QPixmap square(32, 32);
-    square.fill(Qt::darkBlue);
-    const QIcon before = QApplication::windowIcon();
-    QApplication::setWindowIcon(QIcon(square));
-    test::FakeDialogs dialogs;
-    frmAbout box(nullptr, dialogs);
-    QApplication::setWindowIcon(before);
-
-    EXPECT_FALSE(box.windowIcon().isNull());
-    auto* icon = Child<QLabel>(box, "imgIcon");
-    EXPECT_FALSE(icon->pixmap().isNull());
-}
-
-TEST(AboutBox, ItsLabelsOpenTheHomeAndBrandingPages) {
-    test::FakeDialogs dialogs;
-    frmAbout box(nullptr, dialogs);
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-
-    QTest::mouseClick(Child<QLabel>(box, "lblHomePage"), Qt::LeftButton);
-    QTest::mouseClick(Child<QLabel>(box, "lblCoBrand"), Qt::LeftButton);
-
-    EXPECT_EQ(Opened(dialogs),
-              (std::vector<std::string>{LinkAddress(Link::Home), LinkAddress(Link::Branding)}));
-    EXPECT_TRUE(box.isVisible()) << "opening a page leaves the about box open";
+TEST_F(AboutBoxTest, ItsLabelsOpenTheHomeAndBrandingPagesByMouseAndKeyboard) {
+    auto& coBrand = child<QLabel>("lblCoBrand");
+    QTest::mouseClick(&child<QLabel>("lblHomePage"), Qt::LeftButton);
+    QTest::mouseClick(&coBrand, Qt::LeftButton);
+    QTest::mouseClick(&coBrand, Qt::RightButton); // not a click on a link
+    coBrand.setFocus();
+    QTest::keyClick(&coBrand, Qt::Key_Space);
+    QTest::keyClick(&coBrand, Qt::Key_Return);
+    const std::string home = LinkAddress(Link::Home);
+    const std::string branding = LinkAddress(Link::Branding);
+    EXPECT_EQ(dialogs.opened(), (std::vector{home, branding, branding, branding}));
+    EXPECT_TRUE(box->isVisible()) << "opening a page leaves the about box open";
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(dialogs.questions.empty());
 }
 
-TEST(AboutBox, LinksAnswerTheKeyboardAndIgnoreOtherButtons) {
-    test::FakeDialogs dialogs;
-    frmAbout box(nullptr, dialogs);
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    auto* coBrand = Child<QLabel>(box, "lblCoBrand");
-
-    QTest::mouseClick(coBrand, Qt::RightButton);
-    EXPECT_TRUE(dialogs.addresses.empty());
-
-    coBrand->setFocus();
-    QTest::keyClick(coBrand, Qt::Key_Space);
-    QTest::keyClick(coBrand, Qt::Key_Return);
-    EXPECT_EQ(Opened(dialogs),
-              (std::vector<std::string>{LinkAddress(Link::Branding), LinkAddress(Link::Branding)}));
-}
-
-TEST(AboutBox, OkClosesIt) {
-    test::FakeDialogs dialogs;
-    frmAbout box(nullptr, dialogs);
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-
-    QTest::mouseClick(Child<QPushButton>(box, "cmdOK"), Qt::LeftButton);
-
-    EXPECT_FALSE(box.isVisible());
-    EXPECT_EQ(box.result(), QDialog::Accepted);
-    EXPECT_TRUE(dialogs.addresses.empty());
-}
-
-TEST(ShowAboutBox, IsModalOverItsParentAndGoneWhenClosed) {
-    test::FakeDialogs dialogs;
-    QWidget parent;
-    parent.show();
-    QPointer<QWidget> seen;
-    bool wasAbout = false;
-    bool parentIsOwner = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        seen = modal;
-        wasAbout = qobject_cast<frmAbout*>(modal) != nullptr;
-        parentIsOwner = modal != nullptr && modal->parentWidget() == &parent;
-        if (modal != nullptr) {
-            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                              Qt::LeftButton);
-        }
-    });
-
-    ShowAboutBox(&parent, dialogs);
-
-    EXPECT_TRUE(wasAbout);
-    EXPECT_TRUE(parentIsOwner);
-    EXPECT_TRUE(seen.isNull()) << "the about box is destroyed once closed";
-}
-
 } // namespace
-} // namespace kovrel
+} // namespace kovrel::test

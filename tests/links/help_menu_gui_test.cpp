@@ -1,9 +1,9 @@
+// The window's links: the Help entries, "Make Money &Online" and the promotional labels open the
+// pages of the link table, and "&About Software" shows the about box modally.
 #include "GuiFixture.h"
 #include "links/AboutBox.h"
 #include "links/Links.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -14,45 +14,31 @@
 namespace kovrel::test {
 namespace {
 
-class HelpMenuTest : public MainWindowFixture {
-  protected:
-    QAction& action(const char* name) const { return get<QAction>(QString::fromLatin1(name)); }
+using HelpMenuTest = MainWindowFixture;
 
-    std::vector<std::string> opened() const {
-        std::vector<std::string> addresses;
-        for (const QUrl& address : dialogs.addresses) {
-            addresses.push_back(address.toString().toStdString());
-        }
-        return addresses;
-    }
-};
-
-TEST_F(HelpMenuTest, MenuEntriesOpenTheirPages) {
-    const std::pair<const char*, Link> entries[] = {{"mnuOnline", Link::OnlineHelp},
-                                                    {"mnuVisit", Link::Home},
-                                                    {"mnuUpdate", Link::Update},
-                                                    {"mnuMakeMoney", Link::Branding}};
-    for (const auto& [name, link] : entries) {
+TEST_F(HelpMenuTest, MenuEntriesAndPromotionalLabelsOpenTheirPages) {
+    for (const auto& [name, link] :
+         {std::pair{"mnuOnline", Link::OnlineHelp}, std::pair{"mnuVisit", Link::Home},
+          std::pair{"mnuUpdate", Link::Update}, std::pair{"mnuMakeMoney", Link::Branding}}) {
         SCOPED_TRACE(name);
         dialogs.clear();
         action(name).trigger();
-        EXPECT_EQ(opened(), std::vector<std::string>{LinkAddress(link)});
+        EXPECT_EQ(dialogs.opened(), std::vector{LinkAddress(link)});
     }
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(HelpMenuTest, PromotionalLabelsOpenTheirPages) {
-    const std::pair<const char*, Link> labels[] = {
-        {"Label8", Link::Home}, {"lblFullBrand", Link::Branding}, {"lblCobrand", Link::CoBrand}};
-    for (const auto& [name, link] : labels) {
+    for (const auto& [name, link] :
+         {std::pair{"Label8", Link::Home}, std::pair{"lblFullBrand", Link::Branding},
+          std::pair{"lblCobrand", Link::CoBrand}}) {
         SCOPED_TRACE(name);
         dialogs.clear();
-        auto& label = get<QLabel>(QString::fromLatin1(name));
-        EXPECT_TRUE(label.isVisible());
-        EXPECT_FALSE(label.text().isEmpty());
-        QTest::mouseClick(&label, Qt::LeftButton);
-        EXPECT_EQ(opened(), std::vector<std::string>{LinkAddress(link)});
+        auto& linkLabel = get<QLabel>(name);
+        EXPECT_TRUE(linkLabel.isVisible());
+        EXPECT_FALSE(linkLabel.text().isEmpty());
+        EXPECT_TRUE(linkLabel.font().underline());
+        EXPECT_EQ(linkLabel.cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(&linkLabel, Qt::LeftButton);
+        EXPECT_EQ(dialogs.opened(), std::vector{LinkAddress(link)});
     }
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(HelpMenuTest, AboutShowsTheAboutBoxModallyOverTheWindow) {
@@ -66,13 +52,10 @@ TEST_F(HelpMenuTest, AboutShowsTheAboutBoxModallyOverTheWindow) {
         overTheWindow = modal != nullptr && modal->parentWidget() == window.get();
         if (modal != nullptr) {
             // A link in the box goes through the window's dialogs too.
-            QTest::mouseClick(modal->findChild<QLabel*>(QStringLiteral("lblHomePage")),
-                              Qt::LeftButton);
-            QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")),
-                              Qt::LeftButton);
+            QTest::mouseClick(modal->findChild<QLabel*>("lblHomePage"), Qt::LeftButton);
+            QTest::mouseClick(modal->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         }
     });
-
     // Should the box not be the active modal window, it is still closed, so the test ends.
     QTimer::singleShot(5000, [] {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -87,7 +70,7 @@ TEST_F(HelpMenuTest, AboutShowsTheAboutBoxModallyOverTheWindow) {
     EXPECT_TRUE(wasAbout);
     EXPECT_TRUE(overTheWindow);
     EXPECT_TRUE(shown.isNull()) << "the about box is destroyed when closed";
-    EXPECT_EQ(opened(), std::vector<std::string>{LinkAddress(Link::Home)});
+    EXPECT_EQ(dialogs.opened(), std::vector{LinkAddress(Link::Home)});
 }
 
 } // namespace

@@ -1,302 +1,184 @@
-// The result area after a calculation typed into the real controls: the New Delhi birth read on
-// all three tabs, tab clicks, captions, and a second calculation.
+// The result area after the New Delhi birth is typed into the real controls and calculated: the
+// whole reading on all three tabs, tab clicks, Back, a second calculation, and the area's look.
 #include "GuiFixture.h"
-
-#include "positions/Placements.h"
-#include "relationships/RelationshipRules.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPalette>
-#include <QTabBar>
-
-#include <array>
 
 namespace kovrel::test {
 namespace {
 
-using Row = std::array<const char*, 7>;
+// What the three tabs show for one reading.
+struct Shown {
+    RelationLists natural;
+    RelationLists temporary;
+    CompoundTable grid;
+};
 
-QString PlanetName(int index) {
-    return QString::fromStdString(std::string(PlanetNames[index]));
-}
+// Natural lists in table order; temporary lists counted house by house from each row planet
+// (Sun Pis, Moon Lib, Mercury Aqu, Venus Cap, Mars Cap, Jupiter Gem, Saturn Sag).
+const Shown kAnnShown = {
+    {{"Moon/ Mars/ Jupiter", "Sun/ Mercury", "Sun/ Venus", "Mercury/ Saturn", "Sun/ Moon/ Jupiter",
+      "Sun/ Moon/ Mars", "Mercury/ Venus"},
+     {"Venus/ Saturn", "", "Moon", "Sun/ Moon", "Mercury", "Mercury/ Venus", "Sun/ Moon/ Mars"},
+     {"Mercury", "Mars/ Jupiter/ Venus/ Saturn", "Mars/ Jupiter/ Saturn", "Mars/ Jupiter",
+      "Venus/ Saturn", "Saturn", "Jupiter"}},
+    {{"Jupiter/ Saturn/ Venus/ Mars/ Mercury", "Saturn/ Venus/ Mars", "Sun/ Saturn/ Venus/ Mars",
+      "Mercury/ Sun/ Moon/ Saturn", "Mercury/ Sun/ Moon/ Saturn", "Sun",
+      "Venus/ Mars/ Mercury/ Sun/ Moon"},
+     {"Moon", "Mercury/ Sun/ Jupiter", "Jupiter/ Moon", "Jupiter", "Jupiter",
+      "Moon/ Saturn/ Venus/ Mars/ Mercury", "Jupiter"},
+     {}},
+    kAnnCompound};
 
 class ResultPanelsTest : public MainWindowFixture {
   protected:
-    void calculateNewDelhi() {
-        typeNewDelhiBirth();
-        click(QStringLiteral("cmdCalculate"));
-        ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        ASSERT_NO_FATAL_FAILURE(calculateNewDelhi());
     }
 
-    void clickTab(int index) {
-        auto& tabs = get<QTabBar>(QStringLiteral("TS"));
-        QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(index).center());
-    }
+    QString caption(const char* panel) const { return get<QGroupBox>(panel).title(); }
+    std::string text(const QString& name) const { return label(name).toStdString(); }
 
-    QString listCell(const char* column, int row) const {
-        return label(QStringLiteral("lblResult_For_%1_%2").arg(QLatin1String(column)).arg(row));
-    }
-
-    QString panelCaption(const char* name) const {
-        return get<QGroupBox>(QLatin1String(name)).title();
-    }
-
-    // The three list columns, rows Sun to Saturn.
-    void expectLists(const Row& friends, const Row& enemies, const Row& neutrals) const {
+    // The panel in front of the result area, its caption and every cell, for tab 0, 1 or 2.
+    void expectTab(int tab, const Shown& expected) const {
+        SCOPED_TRACE(testing::Message() << "tab " << tab);
+        for (int i = 0; i < 7; ++i) {
+            EXPECT_EQ(text(QString("lblLabels_%1").arg(i)), PlanetNames[i]);
+            EXPECT_EQ(text(QString("lblLabelsRow_%1").arg(i)), PlanetNames[i]);
+            EXPECT_EQ(text(QString("lblLabelsColumn_%1").arg(i)), PlanetNames[i]);
+        }
+        if (tab == 2) {
+            EXPECT_EQ(frontResultPanel(), "fraResult_2");
+            EXPECT_EQ(caption("fraResult_2"), "Compound Relationship");
+            for (int n = 0; n < 49; ++n) {
+                EXPECT_EQ(text(QString("lblCompound_%1").arg(n)), expected.grid[n / 7][n % 7])
+                    << "row " << n / 7 << " column " << n % 7;
+            }
+            return;
+        }
+        EXPECT_EQ(frontResultPanel(), "fraResult_0");
+        EXPECT_EQ(caption("fraResult_0"),
+                  tab == 1 ? "Temporary Relationship" : "Natural Relationship");
+        const RelationLists& lists = tab == 1 ? expected.temporary : expected.natural;
         for (int row = 0; row < 7; ++row) {
-            EXPECT_EQ(label(QStringLiteral("lblLabels_%1").arg(row)), PlanetName(row));
-            EXPECT_EQ(listCell("Friends", row), QLatin1String(friends[row])) << "row " << row;
-            EXPECT_EQ(listCell("Enemies", row), QLatin1String(enemies[row])) << "row " << row;
-            EXPECT_EQ(listCell("Neutrals", row), QLatin1String(neutrals[row])) << "row " << row;
+            EXPECT_EQ(text(QString("lblResult_For_Friends_%1").arg(row)), lists.friends[row]);
+            EXPECT_EQ(text(QString("lblResult_For_Enemies_%1").arg(row)), lists.enemies[row]);
+            EXPECT_EQ(text(QString("lblResult_For_Neutrals_%1").arg(row)), lists.neutrals[row]);
         }
     }
 };
 
-const Row kNaturalFriends = {"Moon/ Mars/ Jupiter", "Sun/ Mercury",       "Sun/ Venus",
-                             "Mercury/ Saturn",     "Sun/ Moon/ Jupiter", "Sun/ Moon/ Mars",
-                             "Mercury/ Venus"};
-const Row kNaturalEnemies = {"Venus/ Saturn",  "", "Moon", "Sun/ Moon", "Mercury", "Mercury/ Venus",
-                             "Sun/ Moon/ Mars"};
-const Row kNaturalNeutrals = {"Mercury",
-                              "Mars/ Jupiter/ Venus/ Saturn",
-                              "Mars/ Jupiter/ Saturn",
-                              "Mars/ Jupiter",
-                              "Venus/ Saturn",
-                              "Saturn",
-                              "Jupiter"};
-
-// Signs Sun Pis, Moon Lib, Mercury Aqu, Venus Cap, Mars Cap, Jupiter Gem, Saturn Sag, counted
-// house by house from each row planet.
-const Row kTemporaryFriends = {"Jupiter/ Saturn/ Venus/ Mars/ Mercury",
-                               "Saturn/ Venus/ Mars",
-                               "Sun/ Saturn/ Venus/ Mars",
-                               "Mercury/ Sun/ Moon/ Saturn",
-                               "Mercury/ Sun/ Moon/ Saturn",
-                               "Sun",
-                               "Venus/ Mars/ Mercury/ Sun/ Moon"};
-const Row kTemporaryEnemies = {"Moon",          "Mercury/ Sun/ Jupiter",
-                               "Jupiter/ Moon", "Jupiter",
-                               "Jupiter",       "Moon/ Saturn/ Venus/ Mars/ Mercury",
-                               "Jupiter"};
-const Row kEmptyRow = {"", "", "", "", "", "", ""};
-
-constexpr const char* N = "Neutral";
-constexpr const char* F = "Friend";
-constexpr const char* GF = "Great Friend";
-constexpr const char* E = "Enemy";
-constexpr const char* GE = "Great Enemy";
-const std::array<Row, 7> kCompoundGrid = {{
-    {N, N, F, N, GF, GF, N},  // Sun
-    {N, N, N, F, F, E, F},    // Moon
-    {GF, GE, N, GF, F, E, F}, // Mercury
-    {N, N, GF, N, N, E, GF},  // Venus
-    {GF, GF, N, N, N, N, F},  // Mars
-    {GF, N, GE, GE, N, N, E}, // Jupiter
-    {N, N, GF, GF, N, E, N},  // Saturn
-}};
-
-TEST_F(ResultPanelsTest, NewDelhiBirthPlacesThePlanetsInTheExpectedSigns) {
-    calculateNewDelhi();
-    const std::array<const char*, 7> signs = {"Pis", "Lib", "Aqu", "Cap", "Cap", "Gem", "Sag"};
-    for (int planet = 0; planet < 7; ++planet) {
-        const std::string& placement = window->session().reading.PlanetPlacements[planet];
-        ASSERT_EQ(placement.size(), 9u) << placement;
-        EXPECT_EQ(placement.substr(3, 3), signs[planet]) << PlanetNames[planet];
-    }
-}
-
-TEST_F(ResultPanelsTest, CalculationShowsTheNaturalPanelInFrontOfTheEntry) {
-    EXPECT_EQ(frontPanel(), QStringLiteral("fraMain"));
-    calculateNewDelhi();
-    EXPECT_EQ(frontPanel(), QStringLiteral("fraResult_3"));
-    EXPECT_EQ(frontResultPanel(), QStringLiteral("fraResult_0"));
-    EXPECT_EQ(panelCaption("fraResult_0"), QStringLiteral("Natural Relationship"));
-    EXPECT_EQ(panelCaption("fraResult_3"), QStringLiteral("Kovrel Result"));
-    expectLists(kNaturalFriends, kNaturalEnemies, kNaturalNeutrals);
-}
-
-TEST_F(ResultPanelsTest, TemporaryTabListsFriendsAndEnemiesInHouseOrder) {
-    calculateNewDelhi();
-    clickTab(1);
-    EXPECT_EQ(frontResultPanel(), QStringLiteral("fraResult_0"));
-    EXPECT_EQ(panelCaption("fraResult_0"), QStringLiteral("Temporary Relationship"));
-    expectLists(kTemporaryFriends, kTemporaryEnemies, kEmptyRow);
-}
-
-TEST_F(ResultPanelsTest, CompoundTabShowsTheWholeGrid) {
-    calculateNewDelhi();
-    clickTab(2);
-    EXPECT_EQ(frontResultPanel(), QStringLiteral("fraResult_2"));
-    EXPECT_EQ(panelCaption("fraResult_2"), QStringLiteral("Compound Relationship"));
-    for (int i = 0; i < 7; ++i) {
-        const QString name = PlanetName(i);
-        EXPECT_EQ(label(QStringLiteral("lblLabelsRow_%1").arg(i)), name);
-        EXPECT_EQ(label(QStringLiteral("lblLabelsColumn_%1").arg(i)), name);
-    }
-    for (int r = 0; r < 7; ++r) {
-        for (int c = 0; c < 7; ++c) {
-            EXPECT_EQ(label(QStringLiteral("lblCompound_%1").arg(7 * r + c)),
-                      QLatin1String(kCompoundGrid[r][c]))
-                << "row " << r << " column " << c;
-        }
-        EXPECT_EQ(label(QStringLiteral("lblCompound_%1").arg(8 * r)), QStringLiteral("Neutral"));
-    }
-}
-
-TEST_F(ResultPanelsTest, TabClicksBackAndForthNeverAccumulateNames) {
-    calculateNewDelhi();
+TEST_F(ResultPanelsTest, NewDelhiReadingOnEveryTabClickedBackAndForth) {
+    EXPECT_EQ(window->session().reading.PlanetPlacements, kAnnPlacements);
+    EXPECT_EQ(frontPanel(), "fraResult_3");
+    EXPECT_EQ(caption("fraResult_3"), "Kovrel Result");
+    expectTab(0, kAnnShown);
+    // Names never accumulate, and the tab already selected still shows its panel.
     for (int round = 0; round < 3; ++round) {
-        clickTab(1);
-        clickTab(0);
-        clickTab(2);
-        clickTab(2); // the tab already selected still shows its panel
+        for (int tab : {1, 0, 2, 2}) {
+            clickTab(tab);
+            expectTab(tab, kAnnShown);
+        }
     }
-    EXPECT_EQ(frontResultPanel(), QStringLiteral("fraResult_2"));
-    clickTab(1);
-    expectLists(kTemporaryFriends, kTemporaryEnemies, kEmptyRow);
-    clickTab(0);
-    EXPECT_EQ(panelCaption("fraResult_0"), QStringLiteral("Natural Relationship"));
-    expectLists(kNaturalFriends, kNaturalEnemies, kNaturalNeutrals);
 }
 
-TEST_F(ResultPanelsTest, NewCalculationShowsTheNaturalPanelWhateverTabIsSelected) {
-    calculateNewDelhi();
+TEST_F(ResultPanelsTest, BackKeepsTheEntryAndANewCalculationShowsTheNaturalPanel) {
+    const EntryForm before = window->entry();
+    click("cmdBack_0");
+    EXPECT_EQ(frontPanel(), "fraMain");
+    EXPECT_EQ(window->entry(), before);
+    click("cmdCalculate");
     clickTab(2);
-    auto& tabs = get<QTabBar>(QStringLiteral("TS"));
-    ASSERT_EQ(tabs.currentIndex(), 2);
-    click(QStringLiteral("cmdBack_2"));
-    EXPECT_EQ(frontPanel(), QStringLiteral("fraMain"));
-    click(QStringLiteral("cmdCalculate"));
-    EXPECT_EQ(frontPanel(), QStringLiteral("fraResult_3"));
-    EXPECT_EQ(frontResultPanel(), QStringLiteral("fraResult_0"));
-    EXPECT_EQ(tabs.currentIndex(), 2) << "the program never changes the tab selection";
+    ASSERT_EQ(get<QTabBar>("TS").currentIndex(), 2);
+    click("cmdBack_2");
+    EXPECT_EQ(frontPanel(), "fraMain");
+    EXPECT_EQ(window->entry(), before);
+
+    click("cmdCalculate");
+    EXPECT_EQ(frontPanel(), "fraResult_3");
+    EXPECT_EQ(frontResultPanel(), "fraResult_0");
+    EXPECT_EQ(get<QTabBar>("TS").currentIndex(), 2) << "the program never changes the selection";
     // A click on the tab still marked selected brings its panel back.
     clickTab(2);
-    EXPECT_EQ(frontResultPanel(), QStringLiteral("fraResult_2"));
-}
-
-TEST_F(ResultPanelsTest, BackButtonsReturnToTheEntryWithItsContents) {
-    calculateNewDelhi();
-    const EntryForm before = window->entry();
-    click(QStringLiteral("cmdBack_0"));
-    EXPECT_EQ(frontPanel(), QStringLiteral("fraMain"));
-    EXPECT_EQ(window->entry(), before);
-    click(QStringLiteral("cmdCalculate"));
-    clickTab(2);
-    click(QStringLiteral("cmdBack_2"));
-    EXPECT_EQ(frontPanel(), QStringLiteral("fraMain"));
-    EXPECT_EQ(window->entry(), before);
+    EXPECT_EQ(frontResultPanel(), "fraResult_2");
 }
 
 TEST_F(ResultPanelsTest, SecondCalculationReplacesEveryCell) {
-    calculateNewDelhi();
     clickTab(2);
-    std::array<QString, 49> firstGrid;
-    for (int n = 0; n < 49; ++n) {
-        firstGrid[n] = label(QStringLiteral("lblCompound_%1").arg(n));
-    }
-    const Placements firstPlacements = window->session().reading.PlanetPlacements;
-
-    click(QStringLiteral("cmdBack_2"));
-    choose(QStringLiteral("cboYear"), QStringLiteral("2021"));
-    choose(QStringLiteral("cboMonth"), QStringLiteral("July"));
-    choose(QStringLiteral("cboDate"), QStringLiteral("4"));
-    click(QStringLiteral("cmdCalculate"));
+    click("cmdBack_2");
+    choose("cboYear", "2021");
+    choose("cboMonth", "July");
+    choose("cboDate", "4");
+    click("cmdCalculate");
     const Placements placements = window->session().reading.PlanetPlacements;
-    ASSERT_NE(placements, firstPlacements);
-
-    // Every cell on every tab shows the relations of the second chart.
-    const RelationLists natural = NaturalLists();
-    const RelationLists temporary = TemporaryLists(placements);
-    const CompoundTable grid = ComputeRelationships(placements);
-    for (int row = 0; row < 7; ++row) {
-        EXPECT_EQ(listCell("Friends", row).toStdString(), natural.friends[row]);
-        EXPECT_EQ(listCell("Enemies", row).toStdString(), natural.enemies[row]);
-        EXPECT_EQ(listCell("Neutrals", row).toStdString(), natural.neutrals[row]);
+    const Shown second = {NaturalLists(), TemporaryLists(placements),
+                          ComputeRelationships(placements)};
+    ASSERT_NE(second.grid, kAnnCompound) << "the second chart shows a different grid";
+    EXPECT_EQ(window->session().reading.CompoundRelationships, second.grid);
+    for (int tab : {0, 1, 2}) {
+        clickTab(tab);
+        expectTab(tab, second);
     }
-    clickTab(1);
-    for (int row = 0; row < 7; ++row) {
-        EXPECT_EQ(listCell("Friends", row).toStdString(), temporary.friends[row]);
-        EXPECT_EQ(listCell("Enemies", row).toStdString(), temporary.enemies[row]);
-        EXPECT_EQ(listCell("Neutrals", row), QString());
-    }
-    clickTab(2);
-    int changed = 0;
-    for (int n = 0; n < 49; ++n) {
-        const QString cell = label(QStringLiteral("lblCompound_%1").arg(n));
-        EXPECT_EQ(cell.toStdString(), grid[n / 7][n % 7]) << "cell " << n;
-        changed += cell != firstGrid[n] ? 1 : 0;
-    }
-    EXPECT_GT(changed, 0) << "the second chart shows a different grid";
-    EXPECT_EQ(window->session().reading.CompoundRelationships, grid);
 }
 
-// The area's look: colours, fonts, and every text fitting its label without overlap.
-TEST_F(ResultPanelsTest, ResultAreaColoursAndFonts) {
-    calculateNewDelhi();
-    const QColor green(96, 148, 73);
+TEST_F(ResultPanelsTest, ColoursFontsAndHeadings) {
     for (const char* frame : {"fraResult_3", "fraResult_0", "fraResult_2"}) {
-        auto& box = get<QGroupBox>(QLatin1String(frame));
-        EXPECT_TRUE(box.autoFillBackground()) << frame;
-        EXPECT_EQ(box.palette().color(QPalette::Window), green) << frame;
-        EXPECT_TRUE(box.font().bold()) << frame;
-        EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 8.25) << frame;
-        EXPECT_EQ(box.font().families().value(0), QStringLiteral("Verdana")) << frame;
+        SCOPED_TRACE(frame);
+        const auto& box = get<QGroupBox>(frame);
+        EXPECT_TRUE(box.autoFillBackground());
+        EXPECT_EQ(box.palette().color(QPalette::Window), QColor(96, 148, 73));
+        EXPECT_EQ(box.palette().color(QPalette::WindowText),
+                  frame == std::string_view("fraResult_3") ? QColor(0, 255, 255)
+                                                           : QColor(Qt::white));
+        EXPECT_TRUE(box.font().bold());
+        EXPECT_DOUBLE_EQ(box.font().pointSizeF(), 8.25);
+        EXPECT_EQ(box.font().families().value(0), "Verdana");
     }
-    EXPECT_EQ(get<QGroupBox>(QStringLiteral("fraResult_3")).palette().color(QPalette::WindowText),
-              QColor(0, 255, 255));
-    for (QLabel* label : get<QWidget>(QStringLiteral("fraResult_3")).findChildren<QLabel*>()) {
-        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white))
-            << label->objectName().toStdString();
+    for (const QLabel* each : get<QWidget>("fraResult_3").findChildren<QLabel*>()) {
+        EXPECT_EQ(each->palette().color(QPalette::WindowText), QColor(Qt::white))
+            << each->objectName().toStdString();
     }
-    const QFont heading = get<QLabel>(QStringLiteral("lblLabels_22")).font();
+    const QFont heading = get<QLabel>("lblLabels_22").font();
     EXPECT_TRUE(heading.bold() && heading.underline());
     EXPECT_DOUBLE_EQ(heading.pointSizeF(), 9.0);
-    const QFont gridHeading = get<QLabel>(QStringLiteral("lblLabelsRow_3")).font();
+    const QFont gridHeading = get<QLabel>("lblLabelsRow_3").font();
     EXPECT_TRUE(gridHeading.bold() && !gridHeading.underline());
     EXPECT_DOUBLE_EQ(gridHeading.pointSizeF(), 9.0);
-    EXPECT_EQ(get<QLabel>(QStringLiteral("lblLabels_21")).text(), QStringLiteral("Planet"));
-    EXPECT_EQ(get<QLabel>(QStringLiteral("lblLabels_22")).text(),
-              QStringLiteral("Friends (mitra)"));
-    EXPECT_EQ(get<QLabel>(QStringLiteral("lblLabels_23")).text(), QStringLiteral("Neutral (sama)"));
-    EXPECT_EQ(get<QLabel>(QStringLiteral("lblLabels_24")).text(),
-              QStringLiteral("Enemies (satru)"));
+
+    EXPECT_EQ(QStringList({label("lblLabels_21"), label("lblLabels_22"), label("lblLabels_24"),
+                           label("lblLabels_23")}),
+              QStringList({"Planet", "Friends (mitra)", "Enemies (satru)", "Neutral (sama)"}));
     // The enemies column stands left of the neutral column.
-    EXPECT_LT(get<QLabel>(QStringLiteral("lblLabels_24")).x(),
-              get<QLabel>(QStringLiteral("lblLabels_23")).x());
-    auto& tabs = get<QTabBar>(QStringLiteral("TS"));
-    ASSERT_EQ(tabs.count(), 3);
-    EXPECT_EQ(tabs.tabText(0), QStringLiteral("Natural (Naisargika)"));
-    EXPECT_EQ(tabs.tabText(1), QStringLiteral("Temporary (Tatkalika)"));
-    EXPECT_EQ(tabs.tabText(2), QStringLiteral("Compound (Panchadha)"));
+    EXPECT_LT(get<QLabel>("lblLabels_24").x(), get<QLabel>("lblLabels_23").x());
+    const auto& tabs = get<QTabBar>("TS");
+    EXPECT_EQ(
+        QStringList({tabs.tabText(0), tabs.tabText(1), tabs.tabText(2)}),
+        QStringList({"Natural (Naisargika)", "Temporary (Tatkalika)", "Compound (Panchadha)"}));
+    EXPECT_EQ(tabs.count(), 3);
 }
 
-// With the longest lists of this reading on screen, no label clips its text and no two labels
-// of a panel overlap.
+// With the longest lists of this reading on screen, no label clips its text, leaves its panel or
+// overlaps another.
 TEST_F(ResultPanelsTest, NoLabelClipsOrOverlaps) {
-    calculateNewDelhi();
     for (int tab : {1, 0, 2}) {
         clickTab(tab);
         for (const char* panel : {"fraResult_0", "fraResult_2"}) {
-            const auto labels = get<QWidget>(QLatin1String(panel)).findChildren<QLabel*>();
-            for (const QLabel* label : labels) {
-                const QFontMetrics metrics(label->font());
-                EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
-                    << label->objectName().toStdString() << " '" << label->text().toStdString()
-                    << "'";
-                EXPECT_LE(metrics.height(), label->height()) << label->objectName().toStdString();
-                const QRect area = get<QWidget>(QLatin1String(panel)).rect();
-                EXPECT_TRUE(area.contains(label->geometry()))
-                    << label->objectName().toStdString() << " at " << label->x() << ","
-                    << label->y() << " " << label->width() << "x" << label->height() << " outside "
-                    << area.width() << "x" << area.height();
+            const QRect area = get<QWidget>(panel).rect();
+            const auto labels = get<QWidget>(panel).findChildren<QLabel*>();
+            for (const QLabel* each : labels) {
+                SCOPED_TRACE(testing::Message()
+                             << "tab " << tab << ", " << each->objectName().toStdString() << " '"
+                             << each->text().toStdString() << "'");
+                const QFontMetrics metrics(each->font());
+                EXPECT_LE(metrics.horizontalAdvance(each->text()), each->width());
+                EXPECT_LE(metrics.height(), each->height());
+                EXPECT_TRUE(area.contains(each->geometry()));
                 for (const QLabel* other : labels) {
-                    if (other != label) {
-                        EXPECT_FALSE(label->geometry().intersects(other->geometry()))
-                            << label->objectName().toStdString() << " overlaps "
-                            << other->objectName().toStdString();
-                    }
+                    EXPECT_TRUE(other == each || !each->geometry().intersects(other->geometry()))
+                        << "overlaps " << other->objectName().toStdString();
                 }
             }
         }

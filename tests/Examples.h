@@ -1,0 +1,178 @@
+#pragma once
+
+// The births and files the core tests share: the New Delhi reading every layer shows, builders
+// for other births, and a throw-away folder. No Qt here: window tests include it as well.
+
+#include "app/BirthDetails.h"
+#include "app/ChartFile.h"
+#include "app/EntryForm.h"
+#include "app/TimeZoneCatalog.h"
+#include "positions/Placements.h"
+#include "relationships/RelationshipRules.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace kovrel::test {
+
+namespace fs = std::filesystem;
+
+inline const fs::path kTestData = KOVREL_TEST_DATA;
+
+// ---------------------------------------------------------------- the New Delhi birth
+// Ann, 15 March 1990, 08:30, Indian Time (row 34), 77° 12' East, 28° 36' North, no daylight
+// saving, New Delhi, Delhi, India.
+
+inline EntryForm AnnEntry() {
+    EntryForm entry;
+    entry.name = "Ann";
+    entry.dayIndex = FindListItem(EntryList::Day, "15");
+    entry.monthIndex = FindListItem(EntryList::Month, "March");
+    entry.yearIndex = FindListItem(EntryList::Year, "1990");
+    entry.hourIndex = FindListItem(EntryList::Hour, "8");
+    entry.minuteIndex = FindListItem(EntryList::Minute, "30");
+    entry.zoneIndex = FindListItem(EntryList::TimeZone, "Indian Time, IST, +5.3");
+    entry.lonDeg = "77";
+    entry.lonMin = "12";
+    entry.latDeg = "28";
+    entry.latMin = "36";
+    entry.longitude = LongitudeChoice::East;
+    entry.latitude = LatitudeChoice::North;
+    entry.dst = false;
+    entry.city = "New Delhi";
+    entry.state = "Delhi";
+    entry.country = "India";
+    return entry;
+}
+
+// The same birth as the record the calculation copies it into, written out by hand.
+inline BirthDetails AnnDetails() {
+    BirthDetails d;
+    d.Name = "Ann";
+    d.Month = 3;
+    d.Day = 15;
+    d.Year = 1990;
+    d.Hour = 8;
+    d.Minute = 30;
+    d.TzHoursAbs = 5;
+    d.TzMinutesAbs = 30;
+    d.TzHoursSigned = -5;
+    d.TzMinutesSigned = -30;
+    d.LonDegrees = 77;
+    d.LonMinutes = 12;
+    d.LatDegrees = 28;
+    d.LatMinutes = 36;
+    d.EastFlag = true;
+    d.SouthFlag = false;
+    d.DstFlag = false;
+    d.City = "New Delhi";
+    d.State = "Delhi";
+    d.Country = "India";
+    return d;
+}
+
+// The seventeen values of the saved New Delhi file, in file order.
+inline const ChartLines kAnnLines = {"Ann",   "3",     "15",        "1990",  "8",    "30",
+                                     "34",    "77",    "12",        "28",    "36",   "True",
+                                     "False", "False", "New Delhi", "Delhi", "India"};
+
+// The whole reading of that birth.
+inline constexpr double kAnnAyanamsa = -23.72442;
+inline const std::string kAnnMoon = "11\u00B0 33' 0\" Lib";
+inline const Placements kAnnPlacements = {"00 Pis 41", "11 Lib 33", "26 Aqu 55", "15 Cap 14",
+                                          "08 Cap 59", "07 Gem 50", "29 Sag 37"};
+inline const CompoundTable kAnnCompound = {{
+    {"Neutral", "Neutral", "Friend", "Neutral", "Great Friend", "Great Friend", "Neutral"},
+    {"Neutral", "Neutral", "Neutral", "Friend", "Friend", "Enemy", "Friend"},
+    {"Great Friend", "Great Enemy", "Neutral", "Great Friend", "Friend", "Enemy", "Friend"},
+    {"Neutral", "Neutral", "Great Friend", "Neutral", "Neutral", "Enemy", "Great Friend"},
+    {"Great Friend", "Great Friend", "Neutral", "Neutral", "Neutral", "Neutral", "Friend"},
+    {"Great Friend", "Neutral", "Great Enemy", "Great Enemy", "Neutral", "Neutral", "Enemy"},
+    {"Neutral", "Neutral", "Great Friend", "Great Friend", "Neutral", "Enemy", "Neutral"},
+}};
+
+// The placement table of 1 January 2000, 12:00 at Greenwich.
+inline const Placements kJ2000Placements = {"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43",
+                                            "04 Aqu 07", "01 Ari 30", "16 Ari 21"};
+
+// ---------------------------------------------------------------- other births
+
+// A local date and time; zone 0, West, no daylight saving, no place.
+inline BirthDetails BirthAt(int year, int month, int day, int hour, int minute) {
+    BirthDetails birth;
+    birth.Year = static_cast<std::int16_t>(year);
+    birth.Month = static_cast<std::int16_t>(month);
+    birth.Day = static_cast<std::int16_t>(day);
+    birth.Hour = static_cast<std::int16_t>(hour);
+    birth.Minute = static_cast<std::int16_t>(minute);
+    return birth;
+}
+
+inline BirthDetails J2000Noon() {
+    return BirthAt(2000, 1, 1, 12, 0);
+}
+
+// The zone as the catalogue holds it: the hours and minutes to add to local time to reach UT.
+inline BirthDetails InZone(BirthDetails birth, int hourValue, int minuteValue) {
+    birth.TzHoursSigned = static_cast<std::int16_t>(hourValue);
+    birth.TzMinutesSigned = static_cast<std::int16_t>(minuteValue);
+    birth.TzHoursAbs = static_cast<std::int16_t>(hourValue < 0 ? -hourValue : hourValue);
+    birth.TzMinutesAbs = static_cast<std::int16_t>(minuteValue < 0 ? -minuteValue : minuteValue);
+    return birth;
+}
+
+// A birth as the Moon's route reads it: the zone's size, and East / West from the longitude
+// (10° unless given, so East really counts as East).
+inline BirthDetails EngineBirth(int year, int month, int day, int hour, int minute, int zoneHours,
+                                int zoneMinutes, bool east, bool dst, int lonDegrees = 10,
+                                int lonMinutes = 0) {
+    BirthDetails birth = InZone(BirthAt(year, month, day, hour, minute),
+                                east ? -zoneHours : zoneHours, east ? -zoneMinutes : zoneMinutes);
+    birth.EastFlag = east;
+    birth.DstFlag = dst;
+    birth.LonDegrees = static_cast<std::int16_t>(lonDegrees);
+    birth.LonMinutes = static_cast<std::int16_t>(lonMinutes);
+    return birth;
+}
+
+// ---------------------------------------------------------------- files
+
+inline std::string FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void PutFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A fresh empty folder for each test, removed afterwards even when a test took its rights away.
+class TempFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("kovrel_test_" + std::to_string(std::random_device{}()) + "_" +
+                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(folder_, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(folder_, ec);
+    }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::size_t EntriesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder_), fs::directory_iterator{}));
+    }
+    fs::path folder_;
+};
+
+} // namespace kovrel::test
