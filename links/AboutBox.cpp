@@ -1,20 +1,12 @@
 #include "links/AboutBox.h"
 
+#include "app/ProgramIcon.h"
 #include "links/OpenLink.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-// The program's resources live in a static library; naming them here makes sure the linker keeps
-// them wherever the about box is used. Resource names are global, hence outside the namespace.
-static void InitProgramResources() {
-    Q_INIT_RESOURCE(kovrel);
-}
 
 namespace kovrel {
 
@@ -33,21 +25,6 @@ const QString kCoBrandText = QStringLiteral("Click here for more details.");
 
 constexpr int kIconSize = 64;
 constexpr int kTextWidth = 380;
-
-// The drawing of the program's icon; the application's window icon when the drawing cannot be
-// shown (no resource, or no SVG support installed).
-QIcon ProgramIcon() {
-    static const bool resourcesReady = (InitProgramResources(), true);
-    Q_UNUSED(resourcesReady);
-    const QString resource = QStringLiteral(":/kovrel.svg");
-    if (QFile::exists(resource)) {
-        QIcon icon(resource);
-        if (!icon.pixmap(kIconSize, kIconSize).isNull()) {
-            return icon;
-        }
-    }
-    return QApplication::windowIcon();
-}
 
 QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
