@@ -1,6 +1,7 @@
 #include "app/EntryForm.h"
 
 #include "app/TimeZoneCatalog.h"
+#include "common/Text.h"
 
 #include <cstdlib>
 

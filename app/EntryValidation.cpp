@@ -1,46 +1,18 @@
 #include "app/EntryValidation.h"
 
-#include "app/ChartFile.h"
-
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <limits>
+#include "common/Text.h"
+#include "common/TextCodec.h"
 
 namespace kovrel {
 
 namespace {
 
-// The year is read as a 32-bit whole number: the nearest one, halves to the even neighbour.
-std::optional<std::int32_t> YearFromText(std::string_view text) {
-    const std::string trimmed = TrimBlanks(text);
-    if (trimmed.empty()) {
-        return std::nullopt;
-    }
-    double value = 0.0;
-    const char* begin = trimmed.data();
-    const char* end = begin + trimmed.size();
-    if (*begin == '+') {
-        ++begin;
-    }
-    const auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::fixed);
-    if (error != std::errc() || stop != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    const double rounded = std::nearbyint(value);
-    if (rounded < std::numeric_limits<std::int32_t>::min() ||
-        rounded > std::numeric_limits<std::int32_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int32_t>(rounded);
+Fault ErrorAt(std::string_view message, EntryControl focus) {
+    return Fault{std::string(message), MessageIcon::Error, focus};
 }
 
-EntryFault ErrorAt(std::string_view message, EntryControl focus) {
-    return EntryFault{std::string(message), MessageIcon::Error, focus};
-}
-
-EntryFault CalendarFault(std::string_view message) {
-    return EntryFault{std::string(message), MessageIcon::Information, EntryControl::None};
+Fault CalendarFault(std::string_view message) {
+    return Fault{std::string(message), MessageIcon::Information, EntryControl::None};
 }
 
 // A pasted text is accepted only when typing it character by character would have been:
@@ -60,7 +32,7 @@ bool EveryCharacterPasses(std::string_view utf8, int (*filter)(int)) {
 
 } // namespace
 
-std::optional<EntryFault> ValidateInput(const EntryForm& entry) {
+Result<> ValidateInput(const EntryForm& entry) {
     // A box counts as empty only when it holds nothing at all: a text of blanks is not empty.
     if (entry.name.empty()) {
         return ErrorAt("Please Enter Your Name", EntryControl::Name);
@@ -95,7 +67,7 @@ std::optional<EntryFault> ValidateInput(const EntryForm& entry) {
 
     // Divisible by 4 is enough: every offered year from 1901 to 2050 follows it. A year that
     // cannot be read is taken as a common year, the stricter February test.
-    const auto year = YearFromText(ListItemText(EntryList::Year, entry.yearIndex));
+    const auto year = WholeNumberFromText(ListItemText(EntryList::Year, entry.yearIndex));
     const bool leapYear = year && *year % 4 == 0;
     const int day = entry.dayIndex; // 0 = the 1st
     if (entry.monthIndex == 1) {
@@ -108,7 +80,7 @@ std::optional<EntryFault> ValidateInput(const EntryForm& entry) {
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
         return CalendarFault("Please Enter Correct Date Or Month !");
     }
-    return std::nullopt;
+    return Success();
 }
 
 int LettersOnlyFilter(int code) {

@@ -11,13 +11,15 @@ Reading ComputeReading(const BirthDetails& details, const Reading& previous) {
     reading.MoonLongitudeText = MoonEphemeris(details);
     // A universal date and time that cannot be formed stops the placement step: the placements
     // of the previous calculation stay, and the relationships are read from them.
-    if (std::optional<Placements> placements =
+    if (Result<Placements> placements =
             ComputePlanetPlacements(details, reading.Ayanamsa, reading.MoonLongitudeText)) {
-        reading.PlanetPlacements = std::move(*placements);
+        reading.PlanetPlacements = std::move(placements).value();
     } else {
         reading.PlanetPlacements = previous.PlanetPlacements;
     }
     ComputeRelationships(reading.PlanetPlacements, reading.CompoundRelationships);
+    reading.natural = NaturalLists();
+    reading.temporary = TemporaryLists(reading.PlanetPlacements);
     return reading;
 }
 

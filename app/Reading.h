@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BirthDetails.h"
+#include "common/BirthDetails.h"
 #include "positions/Placements.h"
 #include "relationships/RelationshipRules.h"
 
@@ -8,25 +8,19 @@
 
 namespace kovrel {
 
-// Everything one calculation produces.
+// Everything one calculation produces, and everything a view of it shows: views compute nothing.
 struct Reading {
     double Ayanamsa = 0.0;
     std::string MoonLongitudeText;
     Placements PlanetPlacements{};
-    CompoundTable CompoundRelationships{};
+    // Before the first calculation a view shows what the rules give for no placements at all.
+    CompoundTable CompoundRelationships = ComputeRelationships(Placements{});
+    RelationLists natural = NaturalLists(); // the list panel's cells for the natural tab
+    RelationLists temporary;                // and for the temporary tab
 };
 
-// Ayanamsa, Moon, the six planets and the compound table, in their fixed order. A step that
+// Ayanamsa, Moon, the six planets and the relationships, in their fixed order. A step that
 // cannot be formed keeps the value of `previous`.
 Reading ComputeReading(const BirthDetails& details, const Reading& previous = {});
-
-// The values that live for a whole run: the last calculated birth and its reading, and the
-// path of the last save. Owned by the main window (or the command-line tool).
-struct Session {
-    BirthDetails birth;
-    int zoneRow = 0; // the zone row of the last calculation, for saving
-    Reading reading;
-    std::string LastSavePath;
-};
 
 } // namespace kovrel

@@ -1,5 +1,7 @@
 #include "app/TimeZoneCatalog.h"
 
+#include "common/Text.h"
+
 namespace kovrel {
 
 // Hour and minute values are what to ADD to local clock time to reach universal time, i.e. the
@@ -80,6 +82,19 @@ const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneCatalog = {{
 
 void LoadBuiltInTables() {
     // Nothing to fill: both tables are constants built into the program.
+}
+
+std::string ZoneAbbreviation(int zoneRow) {
+    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
+        return {};
+    }
+    std::string_view text = TimeZoneCatalog[zoneRow].displayText;
+    const auto first = text.find(',');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    text.remove_prefix(first + 1);
+    return TrimBlanks(text.substr(0, text.find(',')));
 }
 
 } // namespace kovrel

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace kovrel {
@@ -18,9 +19,9 @@ inline constexpr int kTimeZoneCount = 70;
 // old files refer to rows by number.
 extern const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneCatalog;
 
-// Zodiac order, Aries first; position = sign index.
-inline constexpr std::array<std::string_view, 12> SignAbbreviations = {
-    "Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"};
+// The abbreviation of a zone row: the second comma-separated field of its display text, trimmed
+// ("IST" for "Indian Time, IST, +5.3"). Empty for a row outside the catalogue.
+std::string ZoneAbbreviation(int zoneRow);
 
 // The tables are compile-time constants; kept as a call so the calculation order reads as
 // it always has.

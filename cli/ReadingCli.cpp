@@ -1,24 +1,13 @@
 #include "cli/ReadingCli.h"
 
-#include "app/BirthDetails.h"
+#include "app/Calculation.h"
 #include "app/ChartFile.h"
-#include "app/EntryForm.h"
-#include "app/EntryValidation.h"
-#include "app/Reading.h"
-#include "app/TimeZoneCatalog.h"
+#include "cli/CommandLine.h"
 #include "cli/ReadingReport.h"
 
-#include <CLI/CLI.hpp>
-
-#include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 namespace kovrel {
 
@@ -26,444 +15,93 @@ namespace {
 
 constexpr std::string_view kProgram = "kovrel-reading";
 
-// A text flag left out is filled with this, so that a reading needs only the date, time, zone
-// and place; the window itself insists on all four texts, and so does the tool when one is given
-// empty.
-constexpr std::string_view kOmittedText = "Unknown";
-
-// What each flag expects, for the one-line usage errors.
-struct FlagExpectation {
-    std::string_view flag;
-    std::string_view expects;
-};
-constexpr FlagExpectation kExpectations[] = {
-    {"--zones", "no value and no other flags"},
-    {"--zone", "a row number 0 to 69 or an abbreviation such as IST (see --zones)"},
-    {"--date", "YYYY-MM-DD with a year from 1901 to 2050"},
-    {"--time", "HH:MM with hours 0 to 24 and minutes 0 to 59"},
-    {"--lat", "DD:MM followed by N or S, degrees and minutes of 1 to 3 digits"},
-    {"--lon", "DDD:MM followed by E or W, degrees and minutes of 1 to 3 digits"},
-    {"--name", "only letters A-Z, a-z and blanks"},
-    {"--city", "only letters A-Z, a-z and blanks"},
-    {"--state", "only letters A-Z, a-z and blanks"},
-    {"--country", "only letters A-Z, a-z and blanks"},
-    {"--save", "a file name ending in kvr, followed by the birth flags"},
-    {"--dst", "no value"},
-    {"--json", "no value"},
-};
-
-std::string_view ExpectationOf(std::string_view flag) {
-    for (const FlagExpectation& e : kExpectations) {
-        if (e.flag == flag) {
-            return e.expects;
-        }
-    }
-    return {};
-}
-
-// A refused command line: one line for stderr, exit status 2.
-struct UsageError {
-    std::string message;
-};
-
-// The offending value, quoted, with control characters masked so the error stays on one line.
-std::string Quoted(std::string_view value) {
-    std::string text = "\"";
-    for (char c : value) {
-        text += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
-    }
-    return text + "\"";
-}
-
-[[noreturn]] void RefuseValue(std::string_view flag, std::string_view value) {
-    throw UsageError{std::string(flag) + " expects " + std::string(ExpectationOf(flag)) + "; got " +
-                     Quoted(value)};
-}
-
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return std::isdigit(static_cast<unsigned char>(c)) != 0;
-    });
-}
-
-// A plain decimal of minDigits..maxDigits digits, or nothing.
-std::optional<int> Digits(std::string_view text, std::size_t minDigits, std::size_t maxDigits) {
-    if (!AllDigits(text) || text.size() < minDigits || text.size() > maxDigits) {
-        return std::nullopt;
-    }
-    int value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-// The parts of a text between separators ("1990-03-15" gives three).
-std::vector<std::string_view> Parts(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    for (auto at = text.find(separator); at != std::string_view::npos; at = text.find(separator)) {
-        parts.push_back(text.substr(0, at));
-        text.remove_prefix(at + 1);
-    }
-    parts.push_back(text);
-    return parts;
-}
-
-// Position of a number's item in one of the entry panel's lists, or -1. Going through the lists
-// themselves means the tool accepts exactly what the window offers.
-int ListPosition(EntryList list, std::optional<int> value) {
-    return value ? FindListItem(list, std::to_string(*value)) : -1;
-}
-
-void ApplyDate(std::string_view value, EntryForm& entry) {
-    const auto parts = Parts(value, '-');
-    if (parts.size() != 3) {
-        RefuseValue("--date", value);
-    }
-    const int year = ListPosition(EntryList::Year, Digits(parts[0], 4, 4));
-    const std::optional<int> month = Digits(parts[1], 1, 2);
-    const int day = ListPosition(EntryList::Day, Digits(parts[2], 1, 2));
-    if (year < 0 || !month || *month < 1 || *month > 12 || day < 0) {
-        RefuseValue("--date", value);
-    }
-    entry.yearIndex = year;
-    entry.monthIndex = *month - 1;
-    entry.dayIndex = day;
-}
-
-void ApplyTime(std::string_view value, EntryForm& entry) {
-    const auto parts = Parts(value, ':');
-    const int hour = parts.size() == 2 ? ListPosition(EntryList::Hour, Digits(parts[0], 1, 2)) : -1;
-    const int minute =
-        parts.size() == 2 ? ListPosition(EntryList::Minute, Digits(parts[1], 1, 2)) : -1;
-    if (hour < 0 || minute < 0) {
-        RefuseValue("--time", value);
-    }
-    entry.hourIndex = hour;
-    entry.minuteIndex = minute;
-}
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
-void ApplyZone(std::string_view value, EntryForm& entry) {
-    if (AllDigits(value)) {
-        const std::optional<int> row = Digits(value, 1, 2);
-        if (!row || *row >= kTimeZoneCount) {
-            RefuseValue("--zone", value);
-        }
-        entry.zoneIndex = *row;
-        return;
-    }
-    std::vector<int> rows;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
-        if (SameLetters(ZoneAbbreviation(row), value)) {
-            rows.push_back(row);
-        }
-    }
-    if (rows.empty()) {
-        RefuseValue("--zone", value);
-    }
-    if (rows.size() > 1) {
-        // NST is both Newfoundland and North Sumatra: guessing would shift the birth by hours.
-        std::string listed;
-        for (int row : rows) {
-            listed += (listed.empty() ? "" : ", ") + std::to_string(row) + " \"" +
-                      std::string(TimeZoneCatalog[row].displayText) + "\"";
-        }
-        throw UsageError{"--zone " + Quoted(value) + " names several rows: " + listed +
-                         "; give the row number"};
-    }
-    entry.zoneIndex = rows.front();
-}
-
-// "DD:MM" plus one hemisphere letter; the digits are kept as typed, as the window's boxes keep
-// them. No range check: the window has none either.
-template <typename Choice>
-void ApplyAngle(std::string_view flag, std::string_view value, char first, Choice firstChoice,
-                char second, Choice secondChoice, std::string& degrees, std::string& minutes,
-                Choice& choice) {
-    const char hemisphere =
-        value.empty() ? '\0'
-                      : static_cast<char>(std::toupper(static_cast<unsigned char>(value.back())));
-    const auto parts = Parts(value.substr(0, value.empty() ? 0 : value.size() - 1), ':');
-    if ((hemisphere != first && hemisphere != second) || parts.size() != 2 ||
-        !Digits(parts[0], 1, 3) || !Digits(parts[1], 1, 3)) {
-        RefuseValue(flag, value);
-    }
-    degrees = std::string(parts[0]);
-    minutes = std::string(parts[1]);
-    choice = hemisphere == first ? firstChoice : secondChoice;
-}
-
-void ApplyText(std::string_view flag, const CLI::Option* option, const std::string& value,
-               std::string& field) {
-    if (option->count() == 0) {
-        field = std::string(kOmittedText);
-        return;
-    }
-    if (!LettersOnlyText(value)) {
-        RefuseValue(flag, value);
-    }
-    field = value;
-}
-
-// The message for a command line CLI11 itself refused, naming the flag it is about.
-std::string ParseErrorLine(const CLI::ParseError& error) {
-    const std::string what = error.what();
-    for (const FlagExpectation& e : kExpectations) {
-        for (std::size_t at = what.find(e.flag); at != std::string::npos;
-             at = what.find(e.flag, at + 1)) {
-            const std::size_t end = at + e.flag.size();
-            if (end == what.size() || !std::isalnum(static_cast<unsigned char>(what[end]))) {
-                if (what.find("At Most") != std::string::npos) {
-                    return std::string(e.flag) + " is given more than once; it expects, once, " +
-                           std::string(e.expects);
-                }
-                return std::string(e.flag) + " expects " + std::string(e.expects) + " (" + what +
-                       ")";
-            }
-        }
-    }
-    return what + "; see --help";
-}
-
-struct CommandLine {
-    CLI::App app{"Planetary relationships reading of a birth, without the window.",
-                 std::string(kProgram)};
-    std::string date, time, zone, lat, lon, name, city, state, country, save;
-    bool dst = false;
-    bool json = false;
-    bool zones = false;
-    std::vector<std::string> files;
-
-    CLI::Option* dateOption;
-    CLI::Option* timeOption;
-    CLI::Option* zoneOption;
-    CLI::Option* latOption;
-    CLI::Option* lonOption;
-    CLI::Option* dstOption;
-    CLI::Option* nameOption;
-    CLI::Option* cityOption;
-    CLI::Option* stateOption;
-    CLI::Option* countryOption;
-    CLI::Option* saveOption;
-    CLI::Option* jsonOption;
-
-    CommandLine() {
-        app.set_help_flag("-h,--help", "Show this help and exit");
-        dateOption = app.add_option("--date", date, "Birth date (years 1901 to 2050)")
-                         ->type_name("YYYY-MM-DD");
-        timeOption =
-            app.add_option("--time", time, "Local clock time (hours 0 to 24)")->type_name("HH:MM");
-        zoneOption =
-            app.add_option("--zone", zone, "Time zone: row number 0..69 or abbreviation (IST)")
-                ->type_name("N|ABBR");
-        latOption =
-            app.add_option("--lat", lat, "Latitude, e.g. 28:36N (up to 3 digits each, unchecked)")
-                ->type_name("DD:MMN|S");
-        lonOption =
-            app.add_option("--lon", lon, "Longitude, e.g. 77:12E (up to 3 digits each, unchecked)")
-                ->type_name("DDD:MME|W");
-        dstOption = app.add_flag("--dst", dst, "The clock time was daylight saving time");
-        nameOption = app.add_option("--name", name, "Name (letters and blanks)")->type_name("TEXT");
-        cityOption = app.add_option("--city", city, "City (letters and blanks)")->type_name("TEXT");
-        stateOption =
-            app.add_option("--state", state, "State (letters and blanks)")->type_name("TEXT");
-        countryOption =
-            app.add_option("--country", country, "Country (letters and blanks)")->type_name("TEXT");
-        jsonOption = app.add_flag("--json", json, "One JSON object per reading, one per line");
-        app.add_flag("--zones", zones, "List the 70 time-zone rows and exit");
-        saveOption = app.add_option("--save", save,
-                                    "Also write the entry as a saved reading the window opens")
-                         ->type_name("FILE.kvr");
-        app.add_option("files", files, "Saved readings to read, as the window opens them")
-            ->type_name("FILE.kvr");
-        app.footer(
-            "A reading from flags needs --date, --time, --zone, --lat and --lon. --name, --city,\n"
-            "--state and --country are filled with \"Unknown\" when left out; given empty, they\n"
-            "are refused as the window refuses an empty box.\n"
-            "\n"
-            "Every entry passes the window's own checks before it is calculated, and a saved\n"
-            "reading is opened exactly as the window opens it.\n"
-            "\n"
-            "Exit status: 0 all readings printed; 1 an entry, file or save was refused (its\n"
-            "message on stderr, or {\"file\": ..., \"error\": ...} on stdout with --json);\n"
-            "2 a malformed or missing flag.");
-    }
-
-    bool anyBirthFlag() const {
-        for (const CLI::Option* option :
-             {dateOption, timeOption, zoneOption, latOption, lonOption, dstOption, nameOption,
-              cityOption, stateOption, countryOption, saveOption}) {
-            if (option->count() > 0) {
-                return true;
-            }
-        }
-        return false;
-    }
-};
-
-// The entry the birth flags describe, as the entry panel would hold it.
-EntryForm EntryFromFlags(const CommandLine& line) {
-    const std::pair<std::string_view, const CLI::Option*> required[] = {{"--date", line.dateOption},
-                                                                        {"--time", line.timeOption},
-                                                                        {"--zone", line.zoneOption},
-                                                                        {"--lat", line.latOption},
-                                                                        {"--lon", line.lonOption}};
-    for (const auto& [flag, option] : required) {
-        if (option->count() == 0) {
-            throw UsageError{std::string(flag) + " is missing; it expects " +
-                             std::string(ExpectationOf(flag))};
-        }
-    }
-    EntryForm entry;
-    ApplyDate(line.date, entry);
-    ApplyTime(line.time, entry);
-    ApplyZone(line.zone, entry);
-    ApplyAngle("--lat", line.lat, 'N', LatitudeChoice::North, 'S', LatitudeChoice::South,
-               entry.latDeg, entry.latMin, entry.latitude);
-    ApplyAngle("--lon", line.lon, 'E', LongitudeChoice::East, 'W', LongitudeChoice::West,
-               entry.lonDeg, entry.lonMin, entry.longitude);
-    entry.dst = line.dst;
-    ApplyText("--name", line.nameOption, line.name, entry.name);
-    ApplyText("--city", line.cityOption, line.city, entry.city);
-    ApplyText("--state", line.stateOption, line.state, entry.state);
-    ApplyText("--country", line.countryOption, line.country, entry.country);
-    return entry;
-}
-
-void PrintReading(std::ostream& out, bool json, const BirthDetails& birth, int zoneRow,
-                  const Reading& reading) {
+void PrintReading(std::ostream& out, bool json, const Session& session) {
     if (json) {
-        out << JsonReport(birth, reading) << '\n';
+        out << JsonReport(session.birth, session.reading) << '\n';
     } else {
-        out << TextReport(birth, zoneRow, reading);
+        out << TextReport(session.birth, session.zoneRow, session.reading);
     }
 }
 
-int RunFromFlags(const CommandLine& line, std::ostream& out, std::ostream& err) {
-    if (line.saveOption->count() > 0 && !HasChartExtension(line.save)) {
-        RefuseValue("--save", line.save);
-    }
-    const EntryForm entry = EntryFromFlags(line);
-    if (const auto fault = ValidateInput(entry)) {
-        err << kProgram << ": " << fault->message << '\n';
+int RunFromFlags(const CommandRequest& request, std::ostream& out, std::ostream& err) {
+    Session session;
+    if (const Result<Reading> reading = RunCalculation(request.entry, session); !reading) {
+        err << kProgram << ": " << reading.fault().message << '\n';
         return kExitRefused;
     }
-    const BirthDetails birth = CopyEntry(entry, BirthDetails{});
-    const Reading reading = ComputeReading(birth);
-    if (line.saveOption->count() > 0) {
+    if (request.savePath) {
         // As in the window, only an entry that was calculated is saved; a failed save prints no
         // reading, so a script never mistakes it for success.
-        const std::string error = WriteChartFile(line.save, ChartLinesFor(birth, entry.zoneIndex));
-        if (!error.empty()) {
-            err << kProgram << ": " << error << '\n';
+        const Result<> saved =
+            WriteChartFile(*request.savePath, ChartLinesFor(session.birth, session.zoneRow));
+        if (!saved) {
+            err << kProgram << ": " << saved.fault().message << '\n';
             return kExitRefused;
         }
     }
-    PrintReading(out, line.json, birth, entry.zoneIndex, reading);
+    PrintReading(out, request.json, session);
     return kExitOk;
 }
 
-// One saved reading, opened as the window opens it into a freshly started window: extension
-// check, the lines applied onto the default entry, validation, calculation. Returns the message
-// of the step that refused it, or the reading.
-struct FileReading {
-    std::string error;
-    EntryForm entry;
-    BirthDetails birth;
-    Reading reading;
-};
-
-FileReading ReadOneFile(const std::string& path) {
-    FileReading result;
-    if (!HasChartExtension(path)) {
-        result.error = kCheckFileMessage;
-        return result;
+// One saved reading, opened as the window opens it into a freshly started window: the lines
+// applied onto the default entry, then the same calculation. A fresh session for each file, so
+// one file's values never leak into the next.
+Result<Session> ReadOneFile(const std::string& path) {
+    const Result<EntryForm> entry = ApplyChartFile(path, EntryForm{});
+    if (!entry) {
+        return entry.fault();
     }
-    ChartReadResult read = ReadChartFile(path);
-    if (!read.lines) {
-        result.error = read.error;
-        return result;
+    Session session;
+    if (const Result<Reading> reading = RunCalculation(*entry, session); !reading) {
+        return reading.fault();
     }
-    ApplyChartLines(*read.lines, result.entry);
-    if (const auto fault = ValidateInput(result.entry)) {
-        result.error = fault->message;
-        return result;
-    }
-    // A fresh window has an all-zero record, so one file's values never leak into the next.
-    result.birth = CopyEntry(result.entry, BirthDetails{});
-    result.reading = ComputeReading(result.birth);
-    return result;
+    return session;
 }
 
-int RunFromFiles(const CommandLine& line, std::ostream& out, std::ostream& err) {
+int RunFromFiles(const CommandRequest& request, std::ostream& out, std::ostream& err) {
     int status = kExitOk;
     bool printed = false;
-    for (const std::string& path : line.files) {
-        const FileReading file = ReadOneFile(path);
-        if (!file.error.empty()) {
+    for (const std::string& path : request.files) {
+        const Result<Session> file = ReadOneFile(path);
+        if (!file) {
             status = kExitRefused;
-            if (line.json) {
-                out << JsonFileError(path, file.error) << '\n';
+            if (request.json) {
+                out << JsonFileError(path, file.fault().message) << '\n';
             } else {
-                err << path << ": " << file.error << '\n';
+                err << path << ": " << file.fault().message << '\n';
             }
             continue;
         }
-        if (!line.json) {
+        if (!request.json) {
             out << (printed ? "\n" : "") << "File:      " << path << '\n';
         }
-        PrintReading(out, line.json, file.birth, file.entry.zoneIndex, file.reading);
+        PrintReading(out, request.json, *file);
         printed = true;
     }
     return status;
 }
 
-int Run(CommandLine& line, std::ostream& out, std::ostream& err) {
-    if (line.zones) {
-        if (line.anyBirthFlag() || line.jsonOption->count() > 0 || !line.files.empty()) {
-            throw UsageError{"--zones takes no other flags"};
-        }
-        out << ZoneListText();
-        return kExitOk;
-    }
-    if (!line.files.empty()) {
-        if (line.anyBirthFlag()) {
-            throw UsageError{"FILE.kvr arguments take no birth flags or --save (only --json)"};
-        }
-        return RunFromFiles(line, out, err);
-    }
-    if (!line.anyBirthFlag()) {
-        throw UsageError{"expects the birth flags (--date, --time, --zone, --lat, --lon), "
-                         "FILE.kvr arguments or --zones; see --help"};
-    }
-    return RunFromFlags(line, out, err);
-}
-
 } // namespace
 
 int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CommandLine line;
-    try {
-        std::vector<std::string> reversed(args.rbegin(), args.rend()); // CLI11 pops from the back
-        line.app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        out << line.app.help();
+    const Result<CommandRequest> request = ParseCommandLine(args);
+    if (!request) {
+        err << kProgram << ": " << request.fault().message << '\n';
+        return kExitUsage;
+    }
+    switch (request->mode) {
+    case RunMode::Help:
+        out << request->helpText;
         return kExitOk;
-    } catch (const CLI::ParseError& error) {
-        err << kProgram << ": " << ParseErrorLine(error) << '\n';
-        return kExitUsage;
+    case RunMode::Zones:
+        out << ZoneListText();
+        return kExitOk;
+    case RunMode::Files:
+        return RunFromFiles(*request, out, err);
+    case RunMode::Flags:
+        break;
     }
-    try {
-        return Run(line, out, err);
-    } catch (const UsageError& error) {
-        err << kProgram << ": " << error.message << '\n';
-        return kExitUsage;
-    }
+    return RunFromFlags(*request, out, err);
 }
 
 } // namespace kovrel

@@ -2,8 +2,8 @@
 
 #include "app/EntryForm.h"
 #include "app/TimeZoneCatalog.h"
-#include "positions/Placements.h"
-#include "relationships/RelationshipRules.h"
+#include "common/Planets.h"
+#include "relationships/RelationTexts.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,11 +18,9 @@ namespace {
 
 using Json = nlohmann::ordered_json; // keeps the keys in the documented order
 
-constexpr std::string_view kCellSeparator = "/ ";
-
 // The column headings of the window's list panel, in its column order.
-constexpr std::array<std::string_view, 4> kListHeadings = {"Planet", "Friends (mitra)",
-                                                           "Enemies (satru)", "Neutral (sama)"};
+constexpr std::array<std::string_view, 4> kListHeadings = {kPlanetHeading, kFriendsHeading,
+                                                           kEnemiesHeading, kNeutralsHeading};
 
 using Row = std::vector<std::string>;
 
@@ -116,27 +114,14 @@ Json NameArray(std::string_view cell) {
 std::vector<std::string> NamesInCell(std::string_view cell) {
     std::vector<std::string> names;
     while (!cell.empty()) {
-        const auto at = cell.find(kCellSeparator);
+        const auto at = cell.find(kListSeparator);
         names.emplace_back(cell.substr(0, at));
         if (at == std::string_view::npos) {
             break;
         }
-        cell.remove_prefix(at + kCellSeparator.size());
+        cell.remove_prefix(at + kListSeparator.size());
     }
     return names;
-}
-
-std::string ZoneAbbreviation(int zoneRow) {
-    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
-        return {};
-    }
-    std::string_view text = TimeZoneCatalog[zoneRow].displayText;
-    const auto first = text.find(',');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    text.remove_prefix(first + 1);
-    return TrimBlanks(text.substr(0, text.find(',')));
 }
 
 std::string ZoneListText() {
@@ -173,9 +158,12 @@ std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& re
         placements.push_back({std::string(PlanetNames[i]), reading.PlanetPlacements[i]});
     }
     text << "\nPlacements\n"
-         << AlignedTable(placements) << "\nNatural Relationship\n"
-         << ListTable(NaturalLists()) << "\nTemporary Relationship\n"
-         << ListTable(TemporaryLists(reading.PlanetPlacements)) << "\nCompound Relationship\n"
+         << AlignedTable(placements) << '\n'
+         << kNaturalTitle << '\n'
+         << ListTable(reading.natural) << '\n'
+         << kTemporaryTitle << '\n'
+         << ListTable(reading.temporary) << '\n'
+         << kCompoundTitle << '\n'
          << CompoundGrid(reading.CompoundRelationships);
     return text.str();
 }
@@ -187,7 +175,7 @@ std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
             Json{{"name", PlanetNames[i]}, {"placement", reading.PlanetPlacements[i]}});
     }
 
-    const RelationLists natural = NaturalLists();
+    const RelationLists& natural = reading.natural;
     Json naturalRows = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         naturalRows.push_back(Json{{"planet", PlanetNames[i]},
@@ -196,7 +184,7 @@ std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
                                    {"neutrals", NameArray(natural.neutrals[i])}});
     }
 
-    const RelationLists temporary = TemporaryLists(reading.PlanetPlacements);
+    const RelationLists& temporary = reading.temporary;
     Json temporaryRows = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         temporaryRows.push_back(Json{{"planet", PlanetNames[i]},

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/BirthDetails.h"
 #include "app/Reading.h"
+#include "app/TimeZoneCatalog.h"
+#include "common/BirthDetails.h"
 
 #include <string>
 #include <string_view>
@@ -12,10 +13,6 @@ namespace kovrel {
 // The names of one list-panel cell: the cell's text split at each "/ ". An empty cell has none.
 // Reports build their lists from the very cells the window shows, so the two cannot differ.
 std::vector<std::string> NamesInCell(std::string_view cell);
-
-// The abbreviation of a zone row: the second comma-separated field of its display text, trimmed
-// ("IST" for "Indian Time, IST, +5.3"). Empty for a row outside the catalogue.
-std::string ZoneAbbreviation(int zoneRow);
 
 // Every zone row on its own line: the row number, two blanks, the display text.
 std::string ZoneListText();

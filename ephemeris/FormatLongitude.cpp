@@ -1,5 +1,7 @@
 #include "ephemeris/FormatLongitude.h"
 
+#include "common/Signs.h"
+
 #include <cmath>
 #include <cstring>
 #include <string_view>
@@ -7,9 +9,6 @@
 namespace kovrel {
 
 namespace {
-
-// Three letters per sign in zodiac order from Aries.
-constexpr std::string_view kSignLetters = "AriTauGemCanLeoVirLibScoSagCapAquPis";
 
 // A whole number 0..59 as plain decimal digits, without leading zeros.
 char* WriteWhole(char* out, int value) {
@@ -66,7 +65,7 @@ std::string FormatLongitude(double longitude) {
     out = WriteText(out, "\" ");
     // An input of 360 or more has no sign: the abbreviation stays empty.
     if (parts->sign < 12.0) {
-        out = WriteText(out, kSignLetters.substr(3 * static_cast<std::size_t>(parts->sign), 3));
+        out = WriteText(out, SignAbbreviations[static_cast<std::size_t>(parts->sign)]);
     }
     return std::string(text, out);
 }

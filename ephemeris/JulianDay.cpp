@@ -1,5 +1,7 @@
 #include "ephemeris/JulianDay.h"
 
+#include "common/Constants.h"
+
 #include <cmath>
 
 namespace kovrel {
@@ -42,7 +44,8 @@ EngineInstant EngineBirthInstant(const BirthDetails& details) {
 
 double MoonTimeArgument(const BirthDetails& details) {
     const EngineInstant instant = EngineBirthInstant(details);
-    return ((instant.dayNumber - 2451545.0) + instant.universalHours / 24.0 - 0.5) / 36525.0;
+    return ((instant.dayNumber - kJ2000Day) + instant.universalHours / 24.0 - 0.5) /
+           kDaysPerJulianCentury;
 }
 
 } // namespace kovrel

@@ -1,6 +1,6 @@
 #include "ephemeris/MoonEphemeris.h"
 
-#include "ephemeris/Constants.h"
+#include "common/Constants.h"
 #include "ephemeris/FormatLongitude.h"
 #include "ephemeris/JulianDay.h"
 
@@ -73,7 +73,7 @@ double SiderealOffset(double T) {
         1.27 * std::sin(sunMeanLongitude * kDegToRad) + 17.23 * std::sin(node * kDegToRad);
     const double precession = T * (5025.64 + 1.11 * T);
     // 85886.27 arc seconds = 23° 51' 26.27", the correction at 2000 January 1.5.
-    return ((nutation - precession) - 85886.27) / 3600.0;
+    return ((nutation - precession) - 85886.27) / kArcSecondsPerDegree;
 }
 
 std::string MoonEphemeris(const BirthDetails& details) {

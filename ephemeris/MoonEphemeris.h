@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BirthDetails.h"
+#include "common/BirthDetails.h"
 
 #include <array>
 #include <string>

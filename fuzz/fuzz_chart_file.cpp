@@ -1,9 +1,11 @@
 // Arbitrary bytes as a saved reading: decoding, unscrambling, applying onto a fresh entry and
 // validating must never crash, and what comes out must still be something the entry panel
 // could show.
-#include "app/ChartFile.h"
+#include "app/ChartFormat.h"
 #include "app/EntryValidation.h"
 #include "app/TimeZoneCatalog.h"
+#include "common/Text.h"
+#include "common/TextCodec.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -59,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(LettersOnlyText(entry.name) && LettersOnlyText(entry.city) &&
             LettersOnlyText(entry.state) && LettersOnlyText(entry.country));
 
-    if (ValidateInput(entry)) {
+    if (!ValidateInput(entry)) {
         return 0;
     }
     // A reading that opens must save and open again to the same record.

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/BirthDetails.h"
+#include "common/BirthDetails.h"
+#include "common/Calendar.h"
 
 #include <optional>
 
@@ -17,16 +18,6 @@ double ComputeAyanamsa(const BirthDetails& details);
 
 // Days since 2000 January 1, 12 h UT, of a UT calendar date and clock time.
 double PlanetDayNumber(int year, int month, int day, int hour, int minute);
-
-struct CivilDateTime {
-    int year;
-    int month;
-    int day;
-    int hour;
-    int minute;
-
-    bool operator==(const CivilDateTime&) const = default;
-};
 
 // Local civil date and time plus TzHoursSigned hours, then TzMinutesSigned minutes, with full
 // calendar carry (Gregorian leap days included); daylight saving is not applied. An hour of 24

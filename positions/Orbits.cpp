@@ -1,6 +1,6 @@
 #include "positions/Orbits.h"
 
-#include "ephemeris/Constants.h"
+#include "common/Constants.h"
 
 #include <array>
 #include <cmath>
@@ -63,7 +63,7 @@ constexpr std::array<ElementRow, kOrbitBodyCount> kElementTable = {{
 }};
 
 double AngleAt(const ElementRate& element, double T) {
-    return kDegToRad * (element.base + element.rate * T / 3600.0);
+    return kDegToRad * (element.base + element.rate * T / kArcSecondsPerDegree);
 }
 
 // Convergence of the Kepler iteration is below 1e-12 radians.
@@ -77,7 +77,7 @@ constexpr int kMaxKeplerSteps = 100;
 
 OrbitalElements OrbitalElementsAt(int body, double d) {
     const ElementRow& row = kElementTable[static_cast<std::size_t>(body)];
-    const double T = d / 36525.0;
+    const double T = d / kDaysPerJulianCentury;
     OrbitalElements elements{};
     elements.a = row.a.base + row.a.rate * T;
     elements.e = row.e.base + row.e.rate * T;

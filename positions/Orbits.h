@@ -4,7 +4,8 @@
 
 namespace kovrel {
 
-// Body indices of the orbit table; asking for the Earth gives the Sun's direction.
+// Indices of the orbit element table (not planet order); asking for the Earth gives the Sun's
+// direction.
 enum OrbitBody : int { kMercury = 0, kVenus = 1, kEarth = 2, kMars = 3, kJupiter = 4, kSaturn = 5 };
 inline constexpr int kOrbitBodyCount = 6;
 

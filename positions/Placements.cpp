@@ -1,12 +1,14 @@
 #include "positions/Placements.h"
 
-#include "app/TimeZoneCatalog.h"
+#include "common/Signs.h"
+#include "common/Text.h"
 #include "ephemeris/FormatLongitude.h"
 #include "positions/Ayanamsa.h"
 #include "positions/Orbits.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kovrel {
 
@@ -14,17 +16,16 @@ namespace {
 
 constexpr std::string_view kDegreeSign = "\u00B0"; // two bytes in UTF-8
 
-std::string_view TrimmedBlanks(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && text[first] == ' ') {
-        ++first;
-    }
-    while (last > first && text[last - 1] == ' ') {
-        --last;
-    }
-    return text.substr(first, last - first);
-}
+// The bodies in orbit-table order and the planet each one gives: asking for the Earth gives the
+// Sun's direction. The Moon is not in the table; it comes from its own series.
+constexpr std::array<std::pair<OrbitBody, Planet>, kOrbitBodyCount> kOrbitPlanets = {{
+    {kMercury, Planet::Mercury},
+    {kVenus, Planet::Venus},
+    {kEarth, Planet::Sun},
+    {kMars, Planet::Mars},
+    {kJupiter, Planet::Jupiter},
+    {kSaturn, Planet::Saturn},
+}};
 
 // Whole numbers of one digit (or none) get a leading "0".
 char* WriteTwoDigits(char* out, std::string_view digits) {
@@ -37,7 +38,7 @@ char* WriteTwoDigits(char* out, std::string_view digits) {
 } // namespace
 
 std::string CompactPlacement(std::string_view longText) {
-    const std::string_view u = TrimmedBlanks(longText);
+    const std::string_view u = TrimBlanksView(longText);
     // Positions are byte positions; the degree sign is the two-byte UTF-8 sequence and the
     // apostrophe a single byte. One pass finds the first of each; a missing separator leaves
     // the part it would end empty.
@@ -55,15 +56,15 @@ std::string CompactPlacement(std::string_view longText) {
     std::string_view degrees;
     std::string_view minutes;
     if (degree != std::string_view::npos) {
-        degrees = TrimmedBlanks(u.substr(0, degree));
+        degrees = TrimBlanksView(u.substr(0, degree));
         const auto minutesStart = degree + kDegreeSign.size();
         if (apostrophe != std::string_view::npos && apostrophe > minutesStart) {
-            minutes = TrimmedBlanks(u.substr(minutesStart, apostrophe - minutesStart));
+            minutes = TrimBlanksView(u.substr(minutesStart, apostrophe - minutesStart));
         }
     }
     // The sign comes from the untrimmed text: its last three characters.
     const std::string_view sign =
-        TrimmedBlanks(longText.size() <= 3 ? longText : longText.substr(longText.size() - 3));
+        TrimBlanksView(longText.size() <= 3 ? longText : longText.substr(longText.size() - 3));
 
     const std::size_t padding = (degrees.size() <= 1 ? 1 : 0) + (minutes.size() <= 1 ? 1 : 0);
     std::string compact(degrees.size() + sign.size() + minutes.size() + padding + 2, ' ');
@@ -95,11 +96,11 @@ std::string CompactPlacementOf(double longitude) {
     return std::string(text, sizeof text);
 }
 
-std::optional<Placements> ComputePlanetPlacements(const BirthDetails& details, double ayanamsa,
-                                                  const std::string& moonLongitudeText) {
+Result<Placements> ComputePlanetPlacements(const BirthDetails& details, double ayanamsa,
+                                           const std::string& moonLongitudeText) {
     const std::optional<CivilDateTime> universal = UniversalDateTime(details);
     if (!universal || !std::isfinite(ayanamsa)) {
-        return std::nullopt;
+        return Fault{"The universal date and time of the birth cannot be formed."};
     }
     const double d = PlanetDayNumber(universal->year, universal->month, universal->day,
                                      universal->hour, universal->minute);
@@ -115,15 +116,11 @@ std::optional<Placements> ComputePlanetPlacements(const BirthDetails& details, d
         return CompactPlacementOf(sidereal);
     };
 
-    // The bodies are worked in orbit-table order; the table lists the Sun first, then the Moon.
     Placements placements;
-    placements[2] = placementOf(kMercury);
-    placements[3] = placementOf(kVenus);
-    placements[0] = placementOf(kEarth); // asking for the Earth gives the Sun
-    placements[4] = placementOf(kMars);
-    placements[5] = placementOf(kJupiter);
-    placements[6] = placementOf(kSaturn);
-    placements[1] = CompactPlacement(moonLongitudeText);
+    for (const auto& [body, planet] : kOrbitPlanets) {
+        placements[Index(planet)] = placementOf(body);
+    }
+    placements[Index(Planet::Moon)] = CompactPlacement(moonLongitudeText);
     return placements;
 }
 

@@ -1,33 +1,34 @@
 #include "relationships/RelationshipRules.h"
 
-#include "app/TimeZoneCatalog.h"
+#include "common/Signs.h"
+#include "relationships/RelationTexts.h"
 
 namespace kovrel {
 
 namespace {
 
-enum Planet : int { kSun = 0, kMoon, kMercury, kVenus, kMars, kJupiter, kSaturn };
+using enum Planet;
 
 // The classical natural relationships. The table is one-sided (the Sun counts Mercury neutral,
 // Mercury counts the Sun a friend; nobody is the Moon's enemy), and the order inside each list
 // is the order shown on screen.
 struct NaturalLine {
-    std::array<int, 3> friends;
+    std::array<Planet, 3> friends;
     int friendCount;
-    std::array<int, 4> neutrals;
+    std::array<Planet, 4> neutrals;
     int neutralCount;
-    std::array<int, 3> enemies;
+    std::array<Planet, 3> enemies;
     int enemyCount;
 };
 
 constexpr std::array<NaturalLine, kPlanetCount> kNatural = {{
-    {{kMoon, kMars, kJupiter}, 3, {kMercury}, 1, {kVenus, kSaturn}, 2},
-    {{kSun, kMercury}, 2, {kMars, kJupiter, kVenus, kSaturn}, 4, {}, 0},
-    {{kSun, kVenus}, 2, {kMars, kJupiter, kSaturn}, 3, {kMoon}, 1},
-    {{kMercury, kSaturn}, 2, {kMars, kJupiter}, 2, {kSun, kMoon}, 2},
-    {{kSun, kMoon, kJupiter}, 3, {kVenus, kSaturn}, 2, {kMercury}, 1},
-    {{kSun, kMoon, kMars}, 3, {kSaturn}, 1, {kMercury, kVenus}, 2},
-    {{kMercury, kVenus}, 2, {kJupiter}, 1, {kSun, kMoon, kMars}, 3},
+    {{Moon, Mars, Jupiter}, 3, {Mercury}, 1, {Venus, Saturn}, 2},
+    {{Sun, Mercury}, 2, {Mars, Jupiter, Venus, Saturn}, 4, {}, 0},
+    {{Sun, Venus}, 2, {Mars, Jupiter, Saturn}, 3, {Moon}, 1},
+    {{Mercury, Saturn}, 2, {Mars, Jupiter}, 2, {Sun, Moon}, 2},
+    {{Sun, Moon, Jupiter}, 3, {Venus, Saturn}, 2, {Mercury}, 1},
+    {{Sun, Moon, Mars}, 3, {Saturn}, 1, {Mercury, Venus}, 2},
+    {{Mercury, Venus}, 2, {Jupiter}, 1, {Sun, Moon, Mars}, 3},
 }};
 
 // The same table as a 7 x 7 look-up; the diagonal is never consulted.
@@ -40,12 +41,10 @@ constexpr std::array<std::array<NaturalKind, kPlanetCount>, kPlanetCount> MakeNa
         }
         const NaturalLine& line = kNatural[static_cast<std::size_t>(a)];
         for (int k = 0; k < line.friendCount; ++k) {
-            row[static_cast<std::size_t>(line.friends[static_cast<std::size_t>(k)])] =
-                NaturalKind::Friend;
+            row[Index(line.friends[static_cast<std::size_t>(k)])] = NaturalKind::Friend;
         }
         for (int k = 0; k < line.enemyCount; ++k) {
-            row[static_cast<std::size_t>(line.enemies[static_cast<std::size_t>(k)])] =
-                NaturalKind::Enemy;
+            row[Index(line.enemies[static_cast<std::size_t>(k)])] = NaturalKind::Enemy;
         }
     }
     return matrix;
@@ -53,11 +52,10 @@ constexpr std::array<std::array<NaturalKind, kPlanetCount>, kPlanetCount> MakeNa
 constexpr auto kNaturalMatrix = MakeNaturalMatrix();
 
 template <std::size_t N>
-std::vector<std::string_view> NamesOf(const std::array<int, N>& planets, int count) {
+std::vector<std::string_view> NamesOf(const std::array<Planet, N>& planets, int count) {
     std::vector<std::string_view> names;
     for (int k = 0; k < count; ++k) {
-        names.push_back(
-            PlanetNames[static_cast<std::size_t>(planets[static_cast<std::size_t>(k)])]);
+        names.push_back(PlanetName(planets[static_cast<std::size_t>(k)]));
     }
     return names;
 }
@@ -65,7 +63,7 @@ std::vector<std::string_view> NamesOf(const std::array<int, N>& planets, int cou
 // Appending to a list cell: the first name stands alone, later ones follow "/ ".
 void AppendName(std::string& cell, std::string_view name) {
     if (!cell.empty()) {
-        cell += "/ ";
+        cell += kListSeparator;
     }
     cell += name;
 }
@@ -82,8 +80,6 @@ TemporaryKind TemporaryFromHouse(int house) {
     return kTemporaryByHouse[static_cast<std::size_t>(house)];
 }
 
-constexpr std::array<std::string_view, 5> kCompoundTexts = {"Great Friend", "Friend", "Neutral",
-                                                            "Enemy", "Great Enemy"};
 enum CompoundIndex : int { kGreatFriend = 0, kFriend, kNeutral, kEnemy, kGreatEnemy };
 
 // Rows: temporary friend, enemy, none; columns: natural friend, neutral, enemy.
@@ -163,20 +159,20 @@ std::optional<int> SignIndexOf(std::string_view placement) {
     return std::nullopt;
 }
 
-int HouseFrom(const Placements& placements, int a, int b) {
-    return HouseBetween(SignIndexOf(placements[static_cast<std::size_t>(a)]).value_or(kNoSign),
-                        SignIndexOf(placements[static_cast<std::size_t>(b)]).value_or(kNoSign));
+int HouseFrom(const Placements& placements, Planet a, Planet b) {
+    return HouseBetween(SignIndexOf(placements[Index(a)]).value_or(kNoSign),
+                        SignIndexOf(placements[Index(b)]).value_or(kNoSign));
 }
 
-TemporaryKind TemporaryRelation(const Placements& placements, int a, int b) {
+TemporaryKind TemporaryRelation(const Placements& placements, Planet a, Planet b) {
     return TemporaryFromHouse(HouseFrom(placements, a, b));
 }
 
-NaturalKind NaturalRelation(int a, int b) {
-    return kNaturalMatrix[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
+NaturalKind NaturalRelation(Planet a, Planet b) {
+    return kNaturalMatrix[Index(a)][Index(b)];
 }
 
-std::string_view CompoundRelation(const Placements& placements, int a, int b) {
+std::string_view CompoundRelation(const Placements& placements, Planet a, Planet b) {
     // A planet toward itself is in its own house: no temporary relation, always "Neutral".
     return CompoundText(TemporaryRelation(placements, a, b), NaturalRelation(a, b));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/Planets.h"
 #include "positions/Placements.h"
 
 #include <array>
@@ -28,12 +29,12 @@ const std::array<NaturalRow, kPlanetCount>& NaturalRelationships();
 std::optional<int> SignIndexOf(std::string_view placement);
 
 // House of B's sign counted from A's sign, 1..12; 0 when either placement has no sign.
-int HouseFrom(const Placements& placements, int a, int b);
-TemporaryKind TemporaryRelation(const Placements& placements, int a, int b);
+int HouseFrom(const Placements& placements, Planet a, Planet b);
+TemporaryKind TemporaryRelation(const Placements& placements, Planet a, Planet b);
 // Natural relation of a toward b; a planet toward itself counts as Neutral (never consulted).
-NaturalKind NaturalRelation(int a, int b);
+NaturalKind NaturalRelation(Planet a, Planet b);
 // "Great Friend", "Friend", "Neutral", "Enemy" or "Great Enemy".
-std::string_view CompoundRelation(const Placements& placements, int a, int b);
+std::string_view CompoundRelation(const Placements& placements, Planet a, Planet b);
 
 // Each cell views one of the five constant compound texts, so filling the table copies no text.
 using CompoundTable = std::array<std::array<std::string_view, kPlanetCount>, kPlanetCount>;
@@ -41,7 +42,7 @@ CompoundTable ComputeRelationships(const Placements& placements);
 // The same, rewriting all 49 cells of an existing table in place.
 void ComputeRelationships(const Placements& placements, CompoundTable& table);
 
-// The cells of the list panel: names joined by "/ ".
+// The cells of the list panel: names joined by kListSeparator.
 struct RelationLists {
     std::array<std::string, kPlanetCount> friends;
     std::array<std::string, kPlanetCount> enemies;

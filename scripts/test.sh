@@ -7,6 +7,9 @@ jobs=$(nproc)
 
 bash scripts/install-deps.sh
 
+echo "== format"
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 echo "== normal build"
 cmake -S . -B build -G Ninja -DKOVREL_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"

@@ -3,10 +3,13 @@
 // The births and files the core tests share: the New Delhi reading every layer shows, builders
 // for other births, and a throw-away folder. No Qt here: window tests include it as well.
 
-#include "app/BirthDetails.h"
+#include "app/Calculation.h"
 #include "app/ChartFile.h"
 #include "app/EntryForm.h"
 #include "app/TimeZoneCatalog.h"
+#include "common/BirthDetails.h"
+#include "common/Text.h"
+#include "common/TextCodec.h"
 #include "positions/Placements.h"
 #include "relationships/RelationshipRules.h"
 
@@ -15,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
@@ -24,6 +28,16 @@ namespace kovrel::test {
 namespace fs = std::filesystem;
 
 inline const fs::path kTestData = KOVREL_TEST_DATA;
+
+// The fault of a result, or nothing when it succeeded: lets a test compare a whole fault.
+template <typename T> std::optional<Fault> FaultOf(const Result<T>& result) {
+    return result ? std::nullopt : std::optional<Fault>(result.fault());
+}
+
+// The message of a result's fault, or "" when it succeeded.
+template <typename T> std::string ErrorOf(const Result<T>& result) {
+    return result ? std::string() : result.fault().message;
+}
 
 // ---------------------------------------------------------------- the New Delhi birth
 // Ann, 15 March 1990, 08:30, Indian Time (row 34), 77° 12' East, 28° 36' North, no daylight

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Dialogs.h"
+#include "app/gui/Dialogs.h"
 
 #include <QString>
 #include <QUrl>

@@ -143,20 +143,18 @@ TEST(HasChartExtension, OnlyLowerCaseKvr) {
     }
 }
 
+// A test file opened onto `entry` as the window and the tool open it.
 EntryForm Opened(const std::string& file, EntryForm entry = EntryForm{}) {
-    const ChartReadResult read = ReadChartFile((kTestData / file).string());
-    EXPECT_TRUE(read.lines.has_value()) << read.error;
-    if (read.lines) {
-        ApplyChartLines(*read.lines, entry);
-    }
-    return entry;
+    const Result<EntryForm> opened = ApplyChartFile((kTestData / file).string(), entry);
+    EXPECT_TRUE(opened.ok()) << ErrorOf(opened);
+    return opened ? *opened : entry;
 }
 
 TEST(ApplyChartLines, AnnFileFillsTheEntryOfAFreshWindow) {
     // March, 15, 1990, 8, 30, "Indian Time, IST, +5.3", East, North, no daylight saving.
     const EntryForm entry = Opened("ann_new_delhi.kvr");
     EXPECT_EQ(entry, AnnEntry());
-    EXPECT_EQ(ValidateInput(entry), std::nullopt);
+    EXPECT_EQ(FaultOf(ValidateInput(entry)), std::nullopt);
     EXPECT_EQ(CopyEntry(entry, BirthDetails{}), AnnDetails());
 }
 
@@ -165,8 +163,8 @@ TEST(ApplyChartLines, ShortFileSelectsSouthTicksDaylightSavingAndStopsAtTheCity)
     EXPECT_EQ(entry.latitude, LatitudeChoice::South);
     EXPECT_TRUE(entry.dst);
     EXPECT_EQ(entry.longitude, LongitudeChoice::East);
-    EXPECT_EQ(ValidateInput(entry),
-              (EntryFault{"Please Enter Your City name", MessageIcon::Error, EntryControl::City}));
+    EXPECT_EQ(FaultOf(ValidateInput(entry)),
+              (Fault{"Please Enter Your City name", MessageIcon::Error, EntryControl::City}));
 }
 
 TEST(ApplyChartLines, ZoneRow69SelectsYukonStandardTime) {
@@ -264,43 +262,40 @@ using ChartFileOnDisk = TempFolderTest;
 TEST_F(ChartFileOnDisk, SaveThenOpenGivesBackTheLinesAndLeavesNoTemporaryFile) {
     const std::string path = Path("ann.kvr");
     PutFile(path, std::string(4000, 'x')); // a longer file: nothing of it may remain
-    EXPECT_EQ(WriteChartFile(path, kAnnLines), "");
+    EXPECT_EQ(ErrorOf(WriteChartFile(path, kAnnLines)), "");
     EXPECT_EQ(FileBytes(path), FileBytes(kTestData / "ann_new_delhi.kvr"));
-    const ChartReadResult read = ReadChartFile(path);
-    EXPECT_EQ(read.error, "");
-    EXPECT_EQ(read.lines, kAnnLines);
+    const Result<ChartLines> read = ReadChartFile(path);
+    ASSERT_TRUE(read.ok()) << ErrorOf(read);
+    EXPECT_EQ(*read, kAnnLines);
     EXPECT_EQ(EntriesInFolder(), 1u);
 
     PutFile(Path("empty.kvr"), "");
-    EXPECT_EQ(ReadChartFile(Path("empty.kvr")).lines, ChartLines{});
+    EXPECT_EQ(ReadChartFile(Path("empty.kvr")).value(), ChartLines{});
 }
 
 TEST_F(ChartFileOnDisk, FileThatCannotBeReadIsReportedAndGivesNoLines) {
     fs::create_directory(Path("folder.kvr"));
     for (const std::string& path : {Path("missing.kvr"), Path("folder.kvr")}) {
-        const ChartReadResult read = ReadChartFile(path);
-        EXPECT_FALSE(read.lines.has_value());
-        EXPECT_EQ(read.error, "The file \"" + path + "\" could not be read.");
+        EXPECT_EQ(ErrorOf(ReadChartFile(path)), "The file \"" + path + "\" could not be read.");
     }
     if (geteuid() != 0) { // root reads any file
         PutFile(Path("locked.kvr"), EncodeChartFile(kAnnLines));
         fs::permissions(Path("locked.kvr"), fs::perms::none);
-        const ChartReadResult read = ReadChartFile(Path("locked.kvr"));
-        EXPECT_FALSE(read.lines.has_value());
-        EXPECT_NE(read.error.find(Path("locked.kvr")), std::string::npos);
+        EXPECT_NE(ErrorOf(ReadChartFile(Path("locked.kvr"))).find(Path("locked.kvr")),
+                  std::string::npos);
     }
 }
 
 TEST_F(ChartFileOnDisk, FailedSaveIsReportedAndLeavesWhatWasThere) {
     const std::string nowhere = Path("no such folder/ann.kvr");
-    EXPECT_EQ(WriteChartFile(nowhere, kAnnLines),
+    EXPECT_EQ(ErrorOf(WriteChartFile(nowhere, kAnnLines)),
               "The reading could not be saved to \"" + nowhere + "\".");
     EXPECT_FALSE(fs::exists(nowhere));
 
     const fs::path taken = Path("taken.kvr");
     fs::create_directory(taken);
     PutFile(taken / "inside", "kept");
-    EXPECT_NE(WriteChartFile(taken.string(), kAnnLines), "");
+    EXPECT_NE(ErrorOf(WriteChartFile(taken.string(), kAnnLines)), "");
     EXPECT_EQ(FileBytes(taken / "inside"), "kept");
     EXPECT_EQ(EntriesInFolder(), 1u); // no temporary file left behind
 }
@@ -313,12 +308,12 @@ TEST_F(ChartFileOnDisk, FailedSaveOverAReadOnlyFileOrFolderKeepsTheOldFile) {
     const std::string old = EncodeChartFile(kAnnLines);
     PutFile(path, old);
     fs::permissions(path, fs::perms::owner_read);
-    EXPECT_NE(WriteChartFile(path, ChartLines{}), "");
+    EXPECT_NE(ErrorOf(WriteChartFile(path, ChartLines{})), "");
     EXPECT_EQ(FileBytes(path), old);
 
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_NE(WriteChartFile(path, ChartLines{}), "");
+    EXPECT_NE(ErrorOf(WriteChartFile(path, ChartLines{})), "");
     EXPECT_EQ(FileBytes(path), old);
     fs::permissions(folder_, fs::perms::owner_all);
     EXPECT_EQ(EntriesInFolder(), 1u);
@@ -327,7 +322,7 @@ TEST_F(ChartFileOnDisk, FailedSaveOverAReadOnlyFileOrFolderKeepsTheOldFile) {
 TEST_F(ChartFileOnDisk, SavingThroughALinkReplacesTheFileItPointsTo) {
     PutFile(Path("real.kvr"), "old");
     fs::create_symlink(Path("real.kvr"), Path("link.kvr"));
-    EXPECT_EQ(WriteChartFile(Path("link.kvr"), kAnnLines), "");
+    EXPECT_EQ(ErrorOf(WriteChartFile(Path("link.kvr"), kAnnLines)), "");
     EXPECT_TRUE(fs::is_symlink(Path("link.kvr")));
     EXPECT_EQ(FileBytes(Path("real.kvr")), EncodeChartFile(kAnnLines));
 }
@@ -377,7 +372,7 @@ TEST(ChartFileRoundTrip, SaveThenOpenGivesBackTheSameEntryForManyEntries) {
     int checked = 0;
     for (int i = 0; i < 2000; ++i) {
         const EntryForm entry = RandomValidEntry(random);
-        if (ValidateInput(entry)) {
+        if (FaultOf(ValidateInput(entry))) {
             continue; // a day the month does not have
         }
         const BirthDetails details = CopyEntry(entry, BirthDetails{});

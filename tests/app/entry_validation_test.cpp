@@ -17,15 +17,15 @@ EntryForm OnDate(int day, int month, std::string_view year) {
     return entry;
 }
 
-EntryFault Error(std::string_view message, EntryControl focus) {
+Fault Error(std::string_view message, EntryControl focus) {
     return {std::string(message), MessageIcon::Error, focus};
 }
 
 TEST(ValidateInput, EachEmptyFieldIsReportedWithItsMessageAndFocus) {
-    EXPECT_EQ(ValidateInput(AnnEntry()), std::nullopt);
+    EXPECT_EQ(FaultOf(ValidateInput(AnnEntry())), std::nullopt);
     const struct {
         std::string EntryForm::*field;
-        EntryFault fault;
+        Fault fault;
     } cases[] = {
         {&EntryForm::name, Error("Please Enter Your Name", EntryControl::Name)},
         {&EntryForm::latDeg, Error("Please Enter Degree of Latitude", EntryControl::LatDeg)},
@@ -39,7 +39,7 @@ TEST(ValidateInput, EachEmptyFieldIsReportedWithItsMessageAndFocus) {
     for (const auto& c : cases) {
         EntryForm entry = AnnEntry();
         entry.*c.field = "";
-        EXPECT_EQ(ValidateInput(entry), c.fault) << c.fault.message;
+        EXPECT_EQ(FaultOf(ValidateInput(entry)), c.fault) << c.fault.message;
     }
 }
 
@@ -47,13 +47,13 @@ TEST(ValidateInput, MissingDirectionsSelectNorthAndEast) {
     EntryForm entry = AnnEntry();
     entry.latitude = LatitudeChoice::None;
     entry.longitude = LongitudeChoice::None;
-    EXPECT_EQ(ValidateInput(entry),
+    EXPECT_EQ(FaultOf(ValidateInput(entry)),
               Error("Please Select Direction For The Latitude", EntryControl::SelectNorth));
     entry.latitude = LatitudeChoice::South;
-    EXPECT_EQ(ValidateInput(entry),
+    EXPECT_EQ(FaultOf(ValidateInput(entry)),
               Error("Please Select Direction For The Longitude", EntryControl::SelectEast));
     entry.longitude = LongitudeChoice::West;
-    EXPECT_EQ(ValidateInput(entry), std::nullopt);
+    EXPECT_EQ(FaultOf(ValidateInput(entry)), std::nullopt);
 }
 
 TEST(ValidateInput, OnlyTheFirstFaultInOrderIsReported) {
@@ -63,17 +63,17 @@ TEST(ValidateInput, OnlyTheFirstFaultInOrderIsReported) {
     entry.city = entry.state = entry.country = "";
     entry.latitude = LatitudeChoice::None;
     entry.longitude = LongitudeChoice::None;
-    EXPECT_EQ(ValidateInput(entry)->message, "Please Enter Your Name");
+    EXPECT_EQ(FaultOf(ValidateInput(entry))->message, "Please Enter Your Name");
 
     entry.name = "Ann";
-    EXPECT_EQ(ValidateInput(entry)->message, "Please Enter Degree of Latitude");
+    EXPECT_EQ(FaultOf(ValidateInput(entry))->message, "Please Enter Degree of Latitude");
     entry.latDeg = entry.latMin = entry.lonDeg = entry.lonMin = "1";
-    EXPECT_EQ(ValidateInput(entry)->message, "Please Enter Your City name");
+    EXPECT_EQ(FaultOf(ValidateInput(entry))->message, "Please Enter Your City name");
     entry.city = entry.state = entry.country = "X";
-    EXPECT_EQ(ValidateInput(entry)->message, "Please Select Direction For The Latitude");
+    EXPECT_EQ(FaultOf(ValidateInput(entry))->message, "Please Select Direction For The Latitude");
     entry.latitude = LatitudeChoice::North;
     entry.longitude = LongitudeChoice::East;
-    EXPECT_EQ(ValidateInput(entry)->message, kFebruaryMessage);
+    EXPECT_EQ(FaultOf(ValidateInput(entry))->message, kFebruaryMessage);
 }
 
 TEST(ValidateInput, BlanksCountAsTextAndCoordinatesHaveNoRange) {
@@ -83,7 +83,7 @@ TEST(ValidateInput, BlanksCountAsTextAndCoordinatesHaveNoRange) {
     entry.latDeg = "95";
     entry.latMin = "75";
     entry.lonDeg = "999";
-    EXPECT_EQ(ValidateInput(entry), std::nullopt);
+    EXPECT_EQ(FaultOf(ValidateInput(entry)), std::nullopt);
 }
 
 TEST(ValidateInput, DaysTheMonthLacksAndTheDivisibleByFourRule) {
@@ -103,25 +103,33 @@ TEST(ValidateInput, DaysTheMonthLacksAndTheDivisibleByFourRule) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.day) + "/" + std::to_string(c.month) + "/" + c.year);
-        const auto fault = ValidateInput(OnDate(c.day, c.month, c.year));
+        const auto fault = FaultOf(ValidateInput(OnDate(c.day, c.month, c.year)));
         if (c.message == nullptr) {
             EXPECT_EQ(fault, std::nullopt);
         } else {
-            EXPECT_EQ(fault, (EntryFault{c.message, MessageIcon::Information, EntryControl::None}));
+            EXPECT_EQ(fault, (Fault{c.message, MessageIcon::Information, EntryControl::None}));
         }
     }
     for (int month : {1, 3, 5, 7, 8, 10, 12}) {
-        EXPECT_EQ(ValidateInput(OnDate(31, month, "1990")), std::nullopt) << month;
+        EXPECT_EQ(FaultOf(ValidateInput(OnDate(31, month, "1990"))), std::nullopt) << month;
     }
 }
 
 TEST(KeystrokeFilters, LettersBlankDigitsAndEditingKeys) {
-    for (int code = 0; code <= 255; ++code) {
-        const bool editing = code == 8 || code == 127;
-        const bool letter = (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
-        const bool digit = code >= '0' && code <= '9';
-        EXPECT_EQ(LettersOnlyFilter(code), letter || code == ' ' || editing ? code : 0) << code;
-        EXPECT_EQ(DigitsOnlyFilter(code), digit || editing ? code : 0) << code;
+    // The neighbours of each accepted range are refused: '@' and '[' around A-Z, '`' and '{'
+    // around a-z, '/' and ':' around 0-9; backspace (8) and delete (127) always pass.
+    for (int code : std::initializer_list<int>{'A', 'Z', 'a', 'z', ' ', 8, 127}) {
+        EXPECT_EQ(LettersOnlyFilter(code), code) << code;
+    }
+    for (int code : std::initializer_list<int>{'@', '[', '`', '{', '0', '9', '\'', '-', '.', 0, 9,
+                                               13, 0xC0, 0xE9, 0xFF}) {
+        EXPECT_EQ(LettersOnlyFilter(code), 0) << code;
+    }
+    for (int code : std::initializer_list<int>{'0', '5', '9', 8, 127}) {
+        EXPECT_EQ(DigitsOnlyFilter(code), code) << code;
+    }
+    for (int code : std::initializer_list<int>{'/', ':', ' ', 'A', '-', '+', '.', 0, 0xB2, 0xBD}) {
+        EXPECT_EQ(DigitsOnlyFilter(code), 0) << code;
     }
 }
 

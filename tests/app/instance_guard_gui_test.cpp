@@ -1,6 +1,6 @@
 // One running copy per user: the lock is held, refused to a second copy, and a lock left by a
 // crashed run is taken over.
-#include "app/InstanceGuard.h"
+#include "app/gui/InstanceGuard.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

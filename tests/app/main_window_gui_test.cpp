@@ -272,7 +272,7 @@ TEST_F(MainWindowFileTest, SaveThenOpenGivesBackTheEntryAndTheReading) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.saveInitialPaths, std::vector<QString>{""}) << "no save yet in this run";
     EXPECT_EQ(window->session().LastSavePath, path("ann.kvr").toStdString());
-    EXPECT_EQ(ReadChartFile(path("ann.kvr").toStdString()).lines, kAnnLines);
+    EXPECT_EQ(ReadChartFile(path("ann.kvr").toStdString()).value(), kAnnLines);
 
     // The next save offers the last path; the grid panel's button saves the same.
     clickTab(2);

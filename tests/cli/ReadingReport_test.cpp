@@ -23,15 +23,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-TEST(ZoneAbbreviation, IsTheSecondFieldTrimmed) {
-    const std::pair<int, const char*> rows[] = {{0, "AHDT"},  {11, "AT"},  {34, "IST"},
-                                                {35, "IDLE"}, {50, "NST"}, {52, "NST"},
-                                                {69, "YST"},  {-1, ""},    {70, ""}};
-    for (const auto& [row, abbreviation] : rows) {
-        EXPECT_EQ(ZoneAbbreviation(row), abbreviation) << row;
-    }
-}
-
 // The natural lists of the report are the fixed table itself, in its own order.
 TEST(JsonReport, NaturalListsReproduceTheTable) {
     const json report = json::parse(JsonReport(AnnDetails(), ComputeReading(AnnDetails())));

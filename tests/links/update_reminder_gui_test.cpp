@@ -1,10 +1,10 @@
 // The update reminder: its scrambled key and value, reminder dates written and read back in every
 // locale, and the reminder at start-up with its question.
-#include "app/ChartFile.h"
-#include "app/QtDialogs.h"
+#include "app/gui/QtDialogs.h"
+#include "common/TextCodec.h"
 #include "links/Links.h"
-#include "links/OpenLink.h"
-#include "links/UpdateReminder.h"
+#include "links/gui/OpenLink.h"
+#include "links/gui/UpdateReminder.h"
 #include "tests/FakeDialogs.h"
 
 #include <QAbstractButton>

@@ -1,4 +1,4 @@
-#include "ephemeris/Constants.h"
+#include "common/Constants.h"
 #include "positions/Orbits.h"
 
 #include <gtest/gtest.h>

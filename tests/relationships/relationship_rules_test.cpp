@@ -1,4 +1,5 @@
 #include "Examples.h"
+#include "common/Signs.h"
 #include "relationships/RelationshipRules.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 namespace kovrel::test {
 namespace {
 
-enum : int { Sun = 0, Moon, Mercury, Venus, Mars, Jupiter, Saturn };
+using enum Planet;
 constexpr int Ari = 0, Tau = 1, Gem = 2, Can = 3, Leo = 4, Vir = 5, Lib = 6, Sco = 7, Sag = 8,
               Cap = 9, Aqu = 10, Pis = 11;
 
@@ -61,8 +62,8 @@ TEST(HouseFrom, EveryPairOfSignsAndTheMutualTemporaryRelation) {
 
 TEST(HouseFrom, PlacementWithoutSignHasNoHouseAndNoRelation) {
     Placements p = InSigns({Ari, Tau, Gem, Can, Leo, Vir, Lib});
-    p[Moon] = "";
-    p[Venus] = "05 Xyz 07";
+    p[Index(Moon)] = "";
+    p[Index(Venus)] = "05 Xyz 07";
     EXPECT_EQ(HouseFrom(p, Sun, Moon), 0);
     EXPECT_EQ(HouseFrom(p, Moon, Sun), 0);
     EXPECT_EQ(HouseFrom(p, Moon, Moon), 0);
@@ -71,11 +72,11 @@ TEST(HouseFrom, PlacementWithoutSignHasNoHouseAndNoRelation) {
     EXPECT_EQ(CompoundRelation(p, Sun, Moon), "Neutral");
     EXPECT_EQ(CompoundRelation(p, Venus, Saturn), "Neutral");
     const auto lists = TemporaryLists(p);
-    EXPECT_EQ(lists.friends[Moon], "");
-    EXPECT_EQ(lists.enemies[Moon], "");
+    EXPECT_EQ(lists.friends[Index(Moon)], "");
+    EXPECT_EQ(lists.enemies[Index(Moon)], "");
     // Sun in Ari: Mercury 3, Mars 5, Jupiter 6, Saturn 7; Moon and Venus are not listed.
-    EXPECT_EQ(lists.friends[Sun], "Mercury");
-    EXPECT_EQ(lists.enemies[Sun], "Mars/ Jupiter/ Saturn");
+    EXPECT_EQ(lists.friends[Index(Sun)], "Mercury");
+    EXPECT_EQ(lists.enemies[Index(Sun)], "Mars/ Jupiter/ Saturn");
 }
 
 TEST(TemporaryRelation, ByHouse) {
@@ -120,10 +121,10 @@ TEST(NaturalRelation, AgreesWithTheTable) {
         for (int b = 0; b < kPlanetCount; ++b) {
             const std::string_view name = PlanetNames[static_cast<std::size_t>(b)];
             if (a != b) {
-                EXPECT_EQ(NaturalRelation(a, b), contains(row.friends, name) ? NaturalKind::Friend
-                                                 : contains(row.enemies, name)
-                                                     ? NaturalKind::Enemy
-                                                     : NaturalKind::Neutral)
+                EXPECT_EQ(NaturalRelation(Planet(a), Planet(b)),
+                          contains(row.friends, name)   ? NaturalKind::Friend
+                          : contains(row.enemies, name) ? NaturalKind::Enemy
+                                                        : NaturalKind::Neutral)
                     << row.planet << " toward " << name;
             }
         }
@@ -149,7 +150,8 @@ TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
     EXPECT_EQ(TemporaryRelation(p, Sun, Venus), TemporaryKind::None);
     for (const auto& [a, b] :
          {std::pair{Sun, Venus}, {Venus, Sun}, {Sun, Jupiter}, {Jupiter, Sun}}) {
-        EXPECT_EQ(CompoundRelation(p, a, b), "Neutral") << a << " toward " << b;
+        EXPECT_EQ(CompoundRelation(p, a, b), "Neutral")
+            << PlanetName(a) << " toward " << PlanetName(b);
     }
 }
 
@@ -176,8 +178,8 @@ TEST(CompoundRelation, MoonRowNeverGreatEnemyButCanBeEnemy) {
                 std::array<int, kPlanetCount> signs{};
                 signs.fill(moonSign);
                 signs[static_cast<std::size_t>(b)] = otherSign;
-                signs[Moon] = moonSign;
-                const std::string_view cell = CompoundRelation(InSigns(signs), Moon, b);
+                signs[Index(Moon)] = moonSign;
+                const std::string_view cell = CompoundRelation(InSigns(signs), Moon, Planet(b));
                 EXPECT_NE(cell, "Great Enemy");
                 sawEnemy = sawEnemy || cell == "Enemy";
             }
@@ -193,7 +195,7 @@ TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) 
         const auto& row = table[static_cast<std::size_t>(a)];
         EXPECT_EQ(row[static_cast<std::size_t>(a)], "Neutral");
         for (int b = 0; b < kPlanetCount; ++b) {
-            EXPECT_EQ(row[static_cast<std::size_t>(b)], CompoundRelation(p, a, b));
+            EXPECT_EQ(row[static_cast<std::size_t>(b)], CompoundRelation(p, Planet(a), Planet(b)));
         }
     }
     // A second chart replaces every cell.
@@ -209,15 +211,15 @@ TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) 
 TEST(TemporaryLists, HouseOrderThenPlanetOrder) {
     // Moon in Ari; Saturn in its 2nd sign, Sun and Mercury in its 3rd.
     const RelationLists lists = TemporaryLists(InSigns({Gem, Ari, Gem, Lib, Sag, Ari, Tau}));
-    EXPECT_EQ(lists.friends[Moon], "Saturn/ Sun/ Mercury");
-    EXPECT_EQ(lists.enemies[Moon], "Venus/ Mars");
+    EXPECT_EQ(lists.friends[Index(Moon)], "Saturn/ Sun/ Mercury");
+    EXPECT_EQ(lists.enemies[Index(Moon)], "Venus/ Mars");
 }
 
 TEST(TemporaryLists, ElevenAndTwelveComeAfterTwoToFourAndNeutralsStayEmpty) {
     // Sun in Leo: Venus in house 12, Moon in 11, Mercury in 2, Saturn in 4; no enemies.
     const RelationLists lists = TemporaryLists(InSigns({Leo, Gem, Vir, Can, Leo, Leo, Sco}));
-    EXPECT_EQ(lists.friends[Sun], "Mercury/ Saturn/ Moon/ Venus");
-    EXPECT_EQ(lists.enemies[Sun], "");
+    EXPECT_EQ(lists.friends[Index(Sun)], "Mercury/ Saturn/ Moon/ Venus");
+    EXPECT_EQ(lists.enemies[Index(Sun)], "");
     for (const auto& cell : lists.neutrals) {
         EXPECT_EQ(cell, "");
     }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace kovrel {
+
+// The seven planets in the order of every row, column and list on screen and in reports.
+enum class Planet : int { Sun, Moon, Mercury, Venus, Mars, Jupiter, Saturn };
+
+inline constexpr int kPlanetCount = 7;
+inline constexpr std::array<std::string_view, kPlanetCount> PlanetNames = {
+    "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+
+// Every planet, for loops in planet order.
+inline constexpr std::array<Planet, kPlanetCount> kPlanets = {
+    Planet::Sun,  Planet::Moon,    Planet::Mercury, Planet::Venus,
+    Planet::Mars, Planet::Jupiter, Planet::Saturn};
+
+// The planet's position in PlanetNames and in every per-planet array.
+constexpr std::size_t Index(Planet planet) {
+    return static_cast<std::size_t>(planet);
+}
+
+constexpr std::string_view PlanetName(Planet planet) {
+    return PlanetNames[Index(planet)];
+}
+
+} // namespace kovrel

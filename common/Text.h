@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovrel {
+
+// Leading and trailing blanks removed (only the blank, code 32, as the entry boxes hold no
+// other white space).
+std::string TrimBlanks(std::string_view text);
+std::string_view TrimBlanksView(std::string_view text);
+
+// Equal letter for letter, A-Z matching a-z; other characters must be the same.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+
+// A number from text: plain decimal with optional sign, fraction and exponent, blanks allowed
+// around it. Words such as "inf" or "nan" and hexadecimal forms are not numbers.
+std::optional<double> NumberFromText(std::string_view text);
+
+// Whole number from text: nearest whole number with halves to the even neighbour; nothing for
+// text that is not a number or a value outside the 16-bit range. Leading and trailing blanks
+// are allowed, as in "  12 ".
+std::optional<std::int16_t> WholeNumberFromText(std::string_view text);
+
+} // namespace kovrel

@@ -1,0 +1,123 @@
+#include "links/gui/AboutBox.h"
+
+#include "app/ProgramText.h"
+#include "app/gui/ProgramIcon.h"
+#include "common/gui/QtText.h"
+#include "links/gui/OpenLink.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kovrel {
+
+namespace {
+
+const QString kCaption = Text(kWindowCaption);
+const QString kDescription = Text(kProgramDescription);
+const QString kHomePageText = QStringLiteral("Visit us online for news, help and our discussion "
+                                             "forum.");
+const QString kBrandingText =
+    QStringLiteral("Would you like this software to carry your own name, logo and web address? "
+                   "Fully branded editions are available for web sites and resellers.");
+const QString kCoBrandText = QStringLiteral("Click here for more details.");
+
+constexpr int kIconSize = 64;
+constexpr int kTextWidth = 380;
+
+QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    // Plain text keeps the texts exactly as written, the double blank included.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFixedWidth(kTextWidth);
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent, Dialogs& dialogs) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(kCaption);
+    setModal(true);
+    const QIcon icon = ProgramIcon();
+    setWindowIcon(icon);
+
+    auto* iconLabel = new QLabel(this);
+    iconLabel->setObjectName(QStringLiteral("imgIcon"));
+    iconLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    iconLabel->setPixmap(icon.pixmap(kIconSize, kIconSize));
+    iconLabel->setFixedWidth(kIconSize);
+    if (icon.isNull()) {
+        // Without any icon the box does without the empty column.
+        iconLabel->hide();
+    }
+
+    auto* title = new QLabel(kCaption, this);
+    title->setObjectName(QStringLiteral("lblTitle"));
+    title->setTextFormat(Qt::PlainText);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    if (titleFont.pointSizeF() > 0) {
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    }
+    title->setFont(titleFont);
+
+    auto* description = WrappedLabel(kDescription, "lblDescription", this);
+
+    auto* homePage = new LinkLabel(kHomePageText, this);
+    homePage->setObjectName(QStringLiteral("lblHomePage"));
+    connect(homePage, &LinkLabel::clicked, this, [&dialogs] { OpenLink(Link::Home, dialogs); });
+
+    auto* branding = WrappedLabel(kBrandingText, "lblBranding", this);
+
+    auto* coBrand = new LinkLabel(kCoBrandText, this);
+    coBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    connect(coBrand, &LinkLabel::clicked, this, [&dialogs] { OpenLink(Link::Branding, dialogs); });
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    // Link labels take only the width of their text, so a click beside them does nothing.
+    const auto linkRow = [](QWidget* link) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(link);
+        row->addStretch();
+        return row;
+    };
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(title);
+    texts->addSpacing(6);
+    texts->addWidget(description);
+    texts->addSpacing(4);
+    texts->addLayout(linkRow(homePage));
+    texts->addSpacing(12);
+    texts->addWidget(branding);
+    texts->addLayout(linkRow(coBrand));
+
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addWidget(iconLabel, 0, Qt::AlignTop);
+    body->addLayout(texts);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body);
+    layout->addSpacing(8);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ok->setFocus();
+}
+
+void ShowAboutBox(QWidget* parent, Dialogs& dialogs) {
+    frmAbout box(parent, dialogs);
+    box.exec();
+}
+
+} // namespace kovrel

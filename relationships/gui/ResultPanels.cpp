@@ -1,0 +1,406 @@
+#include "relationships/gui/ResultPanels.h"
+
+#include "app/Reading.h"
+#include "common/Planets.h"
+#include "common/gui/QtText.h"
+#include "relationships/RelationTexts.h"
+#include "relationships/gui/Twips.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+
+#include <algorithm>
+#include <string>
+
+namespace kovrel {
+
+namespace {
+
+const QColor kFrameColour(96, 148, 73);
+const QColor kAreaCaptionColour(0, 255, 255);
+const QColor kPanelTextColour(Qt::white);
+
+// Room left and right of a text inside its label, so that no glyph touches the edge.
+constexpr int kTextPadding = 6;
+
+QFont ResultFont(double points, bool bold, bool underline = false) {
+    QFont font;
+    // Verdana where it is installed, else the nearest sans serif.
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+QFont FrameFont() {
+    return ResultFont(8.25, true);
+}
+QFont ListHeadingFont() {
+    return ResultFont(9.0, true, true);
+}
+QFont PlanetNameFont() {
+    return ResultFont(8.25, true);
+}
+QFont GridHeadingFont() {
+    return ResultFont(9.0, true);
+}
+// The program's default font. Every attribute is set explicitly, so the label does not take
+// the bold caption font of the frame it stands in.
+QFont CellFont() {
+    const QFont base = QApplication::font();
+    QFont font;
+    font.setFamilies(base.families().isEmpty() ? QStringList{base.family()} : base.families());
+    font.setPointSizeF(base.pointSizeF());
+    font.setWeight(base.weight());
+    font.setItalic(base.italic());
+    font.setUnderline(false);
+    return font;
+}
+
+// A palette whose every role is set explicitly, so a child does not inherit the coloured text
+// of the frame around it.
+QPalette StandardPalette() {
+    const QPalette base = QApplication::palette();
+    QPalette palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group) {
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = static_cast<QPalette::ColorGroup>(group);
+            const auto r = static_cast<QPalette::ColorRole>(role);
+            palette.setColor(g, r, base.color(g, r));
+        }
+    }
+    return palette;
+}
+
+void PaintFrame(QGroupBox* frame, const QColor& captionColour) {
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, kFrameColour);
+    // Group-box captions are drawn in the Text or WindowText colour depending on the style.
+    palette.setColor(QPalette::WindowText, captionColour);
+    palette.setColor(QPalette::Text, captionColour);
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+    frame->setFont(FrameFont());
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QFont& font,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+int TextWidth(const QFont& font, const QString& text) {
+    return QFontMetrics(font).horizontalAdvance(text) + kTextPadding;
+}
+
+int LineHeight(const QFont& font) {
+    return QFontMetrics(font).height() + 2;
+}
+
+// The longest text a list cell can hold: every other planet, joined.
+int WidestListCell(const QFont& font) {
+    int widest = 0;
+    for (int row = 0; row < kPlanetCount; ++row) {
+        QString joined;
+        for (int other = 0; other < kPlanetCount; ++other) {
+            if (other == row) {
+                continue;
+            }
+            if (!joined.isEmpty()) {
+                joined += Text(kListSeparator);
+            }
+            joined += Text(PlanetNames[other]);
+        }
+        widest = std::max(widest, TextWidth(font, joined));
+    }
+    return widest;
+}
+
+int WidestPlanetName(const QFont& font) {
+    int widest = 0;
+    for (std::string_view name : PlanetNames) {
+        widest = std::max(widest, TextWidth(font, Text(name)));
+    }
+    return widest;
+}
+
+// The buttons of a panel: at the design's button size, larger if the caption needs it.
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(FrameFont());
+    button->setPalette(StandardPalette());
+    return button;
+}
+
+} // namespace
+
+ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), parent) {
+    setObjectName(QStringLiteral("fraResult_3"));
+    PaintFrame(this, kAreaCaptionColour);
+    const Twips twips(this);
+
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("TS"));
+    tabs_->setFont(FrameFont());
+    tabs_->setPalette(StandardPalette());
+    tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
+    for (std::string_view caption : kResultTabCaptions) {
+        tabs_->addTab(Text(caption));
+    }
+
+    listPanel_ = new QGroupBox(Text(kNaturalTitle), this);
+    listPanel_->setObjectName(QStringLiteral("fraResult_0"));
+    gridPanel_ = new QGroupBox(Text(kCompoundTitle), this);
+    gridPanel_->setObjectName(QStringLiteral("fraResult_2"));
+    for (QGroupBox* panel : {listPanel_, gridPanel_}) {
+        PaintFrame(panel, kPanelTextColour);
+    }
+    buildListPanel();
+    buildGridPanel();
+
+    // Both panels share one rectangle, large enough for either; the buttons sit at its foot.
+    const int contentBottom = std::max(listSize_.height(), gridSize_.height());
+    const int panelWidth = std::max({twips.x(9450), listSize_.width(), gridSize_.width()});
+    int buttonHeight = twips.y(375);
+    int buttonWidth = twips.x(1215);
+    for (const QString& caption : {QStringLiteral("&Save"), QStringLiteral("&Back")}) {
+        QPushButton probe(caption);
+        probe.setFont(FrameFont());
+        buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
+        buttonWidth = std::max(buttonWidth, probe.sizeHint().width());
+    }
+    const int panelHeight =
+        std::max(twips.y(4100), contentBottom + twips.y(240) + buttonHeight + twips.y(120));
+    const int buttonTop = panelHeight - twips.y(120) - buttonHeight;
+    const int backLeft = panelWidth - twips.x(240) - buttonWidth;
+    const int saveLeft = backLeft - twips.x(120) - buttonWidth;
+    for (int index : {0, 2}) {
+        QWidget* panel = index == 0 ? static_cast<QWidget*>(listPanel_) : gridPanel_;
+        auto* save =
+            MakeButton(panel, QStringLiteral("cmdSave_%1").arg(index), QStringLiteral("&Save"));
+        auto* back =
+            MakeButton(panel, QStringLiteral("cmdBack_%1").arg(index), QStringLiteral("&Back"));
+        save->setGeometry(saveLeft, buttonTop, buttonWidth, buttonHeight);
+        back->setGeometry(backLeft, buttonTop, buttonWidth, buttonHeight);
+        connect(save, &QPushButton::clicked, this, &ResultPanels::saveRequested);
+        connect(back, &QPushButton::clicked, this, &ResultPanels::backRequested);
+    }
+
+    // The tab headers run across the top, just under the caption; the panels start below them.
+    const QSize tabSize = tabs_->sizeHint();
+    const int captionHeight = QFontMetrics(FrameFont()).height() + 2;
+    const int tabTop = std::max(captionHeight, twips.y(600) - tabSize.height());
+    tabs_->setGeometry(twips.x(45), tabTop, tabSize.width(), tabSize.height());
+    const int panelTop = std::max(twips.y(600), tabTop + tabSize.height());
+    // The two panels lie on one rectangle; the one in front is the one seen.
+    listPanel_->setGeometry(0, panelTop, panelWidth, panelHeight);
+    gridPanel_->setGeometry(0, panelTop, panelWidth, panelHeight);
+    bringPanelToFront(listPanel_);
+    designSize_ = QSize(std::max(twips.x(9500), panelWidth + twips.x(50)),
+                        std::max(twips.y(4750), panelTop + panelHeight + twips.y(50)));
+    setMinimumSize(designSize_);
+
+    // tabBarClicked comes with every click, also on the tab already selected, so a new reading
+    // can be brought back to that tab; currentChanged covers the keyboard.
+    auto showTab = [this](int index) {
+        if (index >= 0) {
+            ShowRelationships(index + 1);
+        }
+    };
+    connect(tabs_, &QTabBar::tabBarClicked, this, showTab);
+    connect(tabs_, &QTabBar::currentChanged, this, showTab);
+}
+
+void ResultPanels::buildListPanel() {
+    const Twips twips(this);
+    const QFont headingFont = ListHeadingFont();
+    const QFont nameFont = PlanetNameFont();
+    const QFont cellFont = CellFont();
+
+    struct Column {
+        int headingIndex;
+        QString heading;
+        int left;
+        int width;
+    };
+    const std::array<Column, 4> columns = {{{21, Text(kPlanetHeading), 240, 795},
+                                            {22, Text(kFriendsHeading), 1350, 2430},
+                                            {24, Text(kEnemiesHeading), 4080, 2430},
+                                            {23, Text(kNeutralsHeading), 6855, 2430}}};
+    const int cellWidest = WidestListCell(cellFont);
+    const int nameWidest = WidestPlanetName(nameFont);
+
+    const int headingTop = twips.y(480);
+    const int headingHeight = std::max(twips.y(240), LineHeight(headingFont));
+    const int rowHeight = std::max({twips.y(240), LineHeight(nameFont), LineHeight(cellFont)});
+    const int rowPitch = std::max(twips.y(240), rowHeight);
+    const int firstRowTop = std::max(twips.y(840), headingTop + headingHeight + 2);
+
+    int previousRight = 0;
+    int previousDesignRight = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const Column& column = columns[c];
+        const int needed =
+            std::max(TextWidth(headingFont, column.heading), c == 0 ? nameWidest : cellWidest);
+        const int width = std::max(twips.x(column.width), needed);
+        const int left = c == 0
+                             ? twips.x(column.left)
+                             : std::max(twips.x(column.left),
+                                        previousRight + twips.x(column.left - previousDesignRight));
+        previousRight = left + width;
+        previousDesignRight = column.left + column.width;
+
+        QLabel* heading = MakeLabel(
+            listPanel_, QStringLiteral("lblLabels_%1").arg(column.headingIndex), headingFont);
+        heading->setText(column.heading);
+        heading->setGeometry(left, headingTop, width, headingHeight);
+
+        for (int row = 0; row < kPlanetCount; ++row) {
+            QLabel* cell = nullptr;
+            switch (c) {
+            case 0:
+                cell = planetLabels_[row] =
+                    MakeLabel(listPanel_, QStringLiteral("lblLabels_%1").arg(row), nameFont);
+                break;
+            case 1:
+                cell = friendLabels_[row] = MakeLabel(
+                    listPanel_, QStringLiteral("lblResult_For_Friends_%1").arg(row), cellFont);
+                break;
+            case 2:
+                cell = enemyLabels_[row] = MakeLabel(
+                    listPanel_, QStringLiteral("lblResult_For_Enemies_%1").arg(row), cellFont);
+                break;
+            default:
+                cell = neutralLabels_[row] = MakeLabel(
+                    listPanel_, QStringLiteral("lblResult_For_Neutrals_%1").arg(row), cellFont);
+                break;
+            }
+            cell->setGeometry(left, firstRowTop + rowPitch * row, width, rowHeight);
+        }
+    }
+    listSize_ = QSize(std::max(twips.x(9450), previousRight + twips.x(165)),
+                      firstRowTop + rowPitch * (kPlanetCount - 1) + rowHeight);
+}
+
+void ResultPanels::buildGridPanel() {
+    const Twips twips(this);
+    const QFont headingFont = GridHeadingFont();
+    const QFont cellFont = CellFont();
+
+    int cellNeeded = WidestPlanetName(headingFont);
+    for (std::string_view text : kCompoundTexts) {
+        cellNeeded = std::max(cellNeeded, TextWidth(cellFont, Text(text)));
+    }
+    const int rowHeadingLeft = twips.x(120);
+    const int rowHeadingWidth = std::max(twips.x(900), WidestPlanetName(headingFont));
+    const int firstColumnLeft =
+        std::max(twips.x(1080), rowHeadingLeft + rowHeadingWidth + twips.x(60));
+    const int cellWidth = std::max(twips.x(1065), cellNeeded);
+    const int columnPitch = cellWidth + twips.x(135);
+
+    const int headingTop = twips.y(360);
+    const int headingHeight = std::max(twips.y(195), LineHeight(headingFont));
+    const int cellHeight = std::max(twips.y(195), LineHeight(cellFont));
+    const int rowHeight = std::max(cellHeight, headingHeight);
+    const int rowPitch = std::max(twips.y(360), rowHeight + 4);
+    const int firstRowTop = std::max(twips.y(720), headingTop + headingHeight + 4);
+
+    for (int i = 0; i < kPlanetCount; ++i) {
+        columnHeadings_[i] = MakeLabel(gridPanel_, QStringLiteral("lblLabelsColumn_%1").arg(i),
+                                       headingFont, Qt::AlignCenter);
+        columnHeadings_[i]->setGeometry(firstColumnLeft + columnPitch * i, headingTop, cellWidth,
+                                        headingHeight);
+        rowHeadings_[i] =
+            MakeLabel(gridPanel_, QStringLiteral("lblLabelsRow_%1").arg(i), headingFont);
+        rowHeadings_[i]->setGeometry(rowHeadingLeft, firstRowTop + rowPitch * i, rowHeadingWidth,
+                                     rowHeight);
+    }
+    for (int r = 0; r < kPlanetCount; ++r) {
+        for (int c = 0; c < kPlanetCount; ++c) {
+            const int n = kPlanetCount * r + c;
+            compoundCells_[n] = MakeLabel(gridPanel_, QStringLiteral("lblCompound_%1").arg(n),
+                                          cellFont, Qt::AlignCenter);
+            compoundCells_[n]->setGeometry(firstColumnLeft + columnPitch * c,
+                                           firstRowTop + rowPitch * r, cellWidth, rowHeight);
+        }
+    }
+    gridSize_ = QSize(firstColumnLeft + columnPitch * (kPlanetCount - 1) + cellWidth + twips.x(120),
+                      firstRowTop + rowPitch * (kPlanetCount - 1) + rowHeight);
+}
+
+void ResultPanels::bringToFront() {
+    if (auto* stack = qobject_cast<QStackedWidget*>(parentWidget())) {
+        stack->setCurrentWidget(this);
+    } else {
+        raise();
+    }
+}
+
+void ResultPanels::bringPanelToFront(QWidget* panel) {
+    QWidget* behind = panel == listPanel_ ? static_cast<QWidget*>(gridPanel_) : listPanel_;
+    behind->hide();
+    panel->show();
+    panel->raise();
+}
+
+void ResultPanels::showReading(const Reading& reading) {
+    reading_ = reading;
+}
+
+void ResultPanels::ShowRelationships(int panel) {
+    bringToFront();
+
+    for (int i = 0; i < kPlanetCount; ++i) {
+        const QString name = Text(PlanetNames[i]);
+        planetLabels_[i]->setText(name);
+        friendLabels_[i]->clear();
+        enemyLabels_[i]->clear();
+        neutralLabels_[i]->clear();
+        rowHeadings_[i]->setText(name);
+        columnHeadings_[i]->setText(name);
+    }
+
+    if (panel == 2) {
+        listPanel_->setTitle(Text(kTemporaryTitle));
+        const RelationLists& lists = reading_.temporary;
+        for (int i = 0; i < kPlanetCount; ++i) {
+            friendLabels_[i]->setText(Text(lists.friends[i]));
+            enemyLabels_[i]->setText(Text(lists.enemies[i]));
+            // The temporary relation knows no neutrals: that column stays empty.
+        }
+        bringPanelToFront(listPanel_);
+    } else if (panel == 3) {
+        gridPanel_->setTitle(Text(kCompoundTitle));
+        int n = 0;
+        for (int r = 0; r < kPlanetCount; ++r) {
+            for (int c = 0; c < kPlanetCount; ++c) {
+                compoundCells_[n]->setText(Text(reading_.CompoundRelationships[r][c]));
+                ++n;
+            }
+        }
+        bringPanelToFront(gridPanel_);
+    } else {
+        listPanel_->setTitle(Text(kNaturalTitle));
+        const RelationLists& lists = reading_.natural;
+        for (int i = 0; i < kPlanetCount; ++i) {
+            friendLabels_[i]->setText(Text(lists.friends[i]));
+            enemyLabels_[i]->setText(Text(lists.enemies[i]));
+            neutralLabels_[i]->setText(Text(lists.neutrals[i]));
+        }
+        bringPanelToFront(listPanel_);
+    }
+}
+
+} // namespace kovrel

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/Reading.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QTabBar;
+
+namespace kovrel {
+
+// The result area of the main window ("Kovrel Result", object name fraResult_3): the tab strip
+// TS, the list panel fraResult_0 (natural and temporary relationships) and the grid panel
+// fraResult_2 (compound relationships), each with its Save and Back buttons. Positions follow
+// the window's design in twips, widened where the installed font would clip a text.
+class ResultPanels : public QGroupBox {
+    Q_OBJECT
+  public:
+    explicit ResultPanels(QWidget* parent = nullptr);
+
+    // The reading the panels show from now on. They keep their own copy and compute nothing.
+    void showReading(const Reading& reading);
+
+    // 2 shows the temporary panel, 3 the compound grid, any other number the natural panel, all
+    // filled from the reading; the list cells are cleared first. The result area is brought in
+    // front of the entry panel.
+    void ShowRelationships(int panel);
+
+    QSize sizeHint() const override { return designSize_; }
+    QSize minimumSizeHint() const override { return designSize_; }
+
+  signals:
+    void saveRequested();
+    void backRequested();
+
+  private:
+    void buildListPanel();
+    void buildGridPanel();
+    void bringToFront();
+    void bringPanelToFront(QWidget* panel);
+
+    Reading reading_;
+    QTabBar* tabs_ = nullptr;
+    QGroupBox* listPanel_ = nullptr;
+    QGroupBox* gridPanel_ = nullptr;
+    std::array<QLabel*, 7> planetLabels_{};
+    std::array<QLabel*, 7> friendLabels_{};
+    std::array<QLabel*, 7> enemyLabels_{};
+    std::array<QLabel*, 7> neutralLabels_{};
+    std::array<QLabel*, 7> rowHeadings_{};
+    std::array<QLabel*, 7> columnHeadings_{};
+    std::array<QLabel*, 49> compoundCells_{};
+    QSize listSize_;
+    QSize gridSize_;
+    QSize designSize_;
+};
+
+} // namespace kovrel
