@@ -91,12 +91,14 @@ inline BirthDetails AnnDetails() {
     return d;
 }
 
-// The seventeen values of the saved New Delhi file, in file order.
+// The seventeen values of the saved New Delhi file, in file order (worked example).
 inline const ChartLines kAnnLines = {"Ann",   "3",     "15",        "1990",  "8",    "30",
                                      "34",    "77",    "12",        "28",    "36",   "True",
                                      "False", "False", "New Delhi", "Delhi", "India"};
 
-// The whole reading of that birth.
+// The whole reading of that birth. The signs, the compound Sun row and the temporary rows are the
+// worked example; the degrees, minutes, Moon text and ayanamsa were recorded from this build,
+// whose readings are checked against independent reference readings.
 inline constexpr double kAnnAyanamsa = -23.72442;
 inline const std::string kAnnMoon = "11\u00B0 33' 0\" Lib";
 inline const Placements kAnnPlacements = {"00 Pis 41", "11 Lib 33", "26 Aqu 55", "15 Cap 14",
@@ -111,7 +113,7 @@ inline const CompoundTable kAnnCompound = {{
     {"Neutral", "Neutral", "Great Friend", "Great Friend", "Neutral", "Enemy", "Neutral"},
 }};
 
-// The placement table of 1 January 2000, 12:00 at Greenwich.
+// The placement table of 1 January 2000, 12:00 at Greenwich (worked example).
 inline const Placements kJ2000Placements = {"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43",
                                             "04 Aqu 07", "01 Ari 30", "16 Ari 21"};
 

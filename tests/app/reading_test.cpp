@@ -13,6 +13,7 @@ TEST(WholeReading, NewDelhi1990) {
     EXPECT_EQ(reading.PlanetPlacements, kAnnPlacements); // Pis Lib Aqu Cap Cap Gem Sag
     EXPECT_EQ(reading.CompoundRelationships, kAnnCompound);
 
+    // Worked example: the temporary Sun and Moon rows.
     const RelationLists temporary = TemporaryLists(reading.PlanetPlacements);
     EXPECT_EQ(temporary.friends[0], "Jupiter/ Saturn/ Venus/ Mars/ Mercury");
     EXPECT_EQ(temporary.enemies[0], "Moon");
@@ -22,8 +23,8 @@ TEST(WholeReading, NewDelhi1990) {
 
 TEST(WholeReading, FirstOfJanuary2000AtGreenwich) {
     const Reading reading = ComputeReading(J2000Noon());
-    EXPECT_NEAR(reading.Ayanamsa, -23.85399, 5e-6);
-    EXPECT_EQ(reading.MoonLongitudeText, "19\u00B0 27' 44\" Lib");
+    EXPECT_NEAR(reading.Ayanamsa, -23.85399, 5e-6);                // worked example
+    EXPECT_EQ(reading.MoonLongitudeText, "19\u00B0 27' 44\" Lib"); // worked example
     EXPECT_EQ(reading.PlanetPlacements, kJ2000Placements);
     EXPECT_EQ(reading.CompoundRelationships, ComputeRelationships(kJ2000Placements));
 }

@@ -13,6 +13,7 @@ TEST(FormatLongitude, DegreesMinutesSecondsAndSign) {
         double longitude;
         const char* text;
     } cases[] = {
+        // Worked examples for small inputs, and values worked by hand from the floors.
         {0.0, "0\u00B0 0' 0\" Ari"},
         {29.999, "29\u00B0 59' 56\" Ari"},
         {-45.5, "15\u00B0 30' 0\" Tau"}, // the sign of the input is dropped

@@ -15,6 +15,7 @@ TEST(MoonEphemeris, WorkedExamplesThroughTheWholeChain) {
         double T, tropical, offset;
         const char* text;
     } examples[] = {
+        // Worked examples of the whole chain (T, tropical longitude, offset, text).
         {"1 January 2000 noon", EngineBirth(2000, 1, 1, 12, 0, 0, 0, false, false), 0.0, 223.316103,
          -23.853726, "19\u00B0 27' 44\" Lib"},
         {"15 June 1990 East", EngineBirth(1990, 6, 15, 8, 30, 5, 30, true, false), -0.095479124,
@@ -32,7 +33,8 @@ TEST(MoonEphemeris, WorkedExamplesThroughTheWholeChain) {
     }
     // The series is the 25 leading terms; a missing or mistyped one moves these figures.
     EXPECT_EQ(LunarTerms.size(), 25u);
-    // A tropical longitude below the size of the offset wraps into Pisces: 10° at T = 0.
+    // A tropical longitude below the size of the offset wraps into Pisces: 10° at T = 0 gives
+    // 346.146274° (worked example).
     EXPECT_EQ(FormatLongitude(10.0 + SiderealOffset(0.0) + 360.0), "16\u00B0 8' 46\" Pis");
 }
 

@@ -8,6 +8,7 @@ namespace kovrel::test {
 namespace {
 
 TEST(Ayanamsa, AtJ2000MidnightAndNoon) {
+    // Worked example: T and the ayanamsa at 0 h and 12 h UT on 1 January 2000.
     EXPECT_NEAR(AyanamsaTimeArgument(BirthAt(2000, 1, 1, 0, 0)), 0.99998631, 5e-9);
     EXPECT_NEAR(ComputeAyanamsa(BirthAt(2000, 1, 1, 0, 0)), -23.85397, 5e-6);
     EXPECT_NEAR(AyanamsaTimeArgument(J2000Noon()), 1.0, 5e-9);

@@ -12,7 +12,8 @@ TEST(GeocentricLongitude, AtJ2000) {
     const struct {
         int body;
         double longitude;
-    } bodies[] = {{kEarth, 280.38}, // the Sun
+    } bodies[] = {// Worked example: the tropical longitudes at d = 0, to two decimals.
+                  {kEarth, 280.38}, // the Sun
                   {kMercury, 271.91}, {kVenus, 241.58}, {kMars, 327.98},
                   {kJupiter, 25.36},  {kSaturn, 40.21}};
     for (const auto& b : bodies) {
@@ -32,6 +33,7 @@ TEST(GeocentricLongitude, WithinOneTurnAndTheSameOneByOneOrAllAtOnce) {
 }
 
 TEST(OrbitalElements, RatesPerCenturyAndTheReducedMeanLongitude) {
+    // Expected values from the published J2000 elements and their rates per century.
     const double century = 36525.0;
     const OrbitalElements saturn = OrbitalElementsAt(kSaturn, century);
     EXPECT_DOUBLE_EQ(saturn.a, 9.53707032 - 0.00301530);
@@ -51,7 +53,7 @@ TEST(OrbitalElements, RatesPerCenturyAndTheReducedMeanLongitude) {
 TEST(NormalizeRadians, WholeTurnsAndNegatives) {
     EXPECT_EQ(NormalizeRadians(-2.0 * kTwoPi), 0.0);
     EXPECT_EQ(NormalizeRadians(0.0), 0.0);
-    EXPECT_NEAR(NormalizeRadians(-0.1), 6.18318530717958, 1e-15);
+    EXPECT_NEAR(NormalizeRadians(-0.1), 6.18318530717958, 1e-15); // two pi minus 0.1
     EXPECT_NEAR(NormalizeRadians(kTwoPi + 0.5), 0.5, 1e-14);
     EXPECT_NEAR(NormalizeRadians(-3.0 * kTwoPi - 1.0), kTwoPi - 1.0, 1e-13);
 }

@@ -17,13 +17,14 @@ namespace {
 TEST(PlacementTable, FirstOfJanuary2000) {
     const BirthDetails birth = J2000Noon();
     const double ayanamsa = ComputeAyanamsa(birth);
-    EXPECT_NEAR(ayanamsa, -23.85399, 5e-6);
+    EXPECT_NEAR(ayanamsa, -23.85399, 5e-6);                                  // worked example
     ASSERT_EQ(UniversalDateTime(birth), (CivilDateTime{2000, 1, 1, 12, 0})); // d = 0
 
     const struct {
         int body;
         double sidereal;
-    } bodies[] = {{kEarth, 256.5256}, {kMercury, 248.0520}, {kVenus, 217.7241},
+    } bodies[] = {// Worked example: the sidereal longitudes at d = 0.
+                  {kEarth, 256.5256}, {kMercury, 248.0520}, {kVenus, 217.7241},
                   {kMars, 304.1288},  {kJupiter, 1.5071},   {kSaturn, 16.3607}};
     for (const auto& b : bodies) {
         EXPECT_NEAR(
@@ -66,6 +67,7 @@ TEST(CompactPlacement, WorkedExamplesAndOddTexts) {
         std::string longText;
         const char* compact;
     } cases[] = {
+        // Worked examples, then odd texts worked by hand from the character positions.
         {"5\u00B0 3' 27\" Leo", "05 Leo 03"},
         {"19\u00B0 27' 44\" Lib", "19 Lib 27"},
         {FormatLongitude(346.25), "16 Pis 15"},
