@@ -16,7 +16,9 @@ std::string_view RecordName(const CityRecord& record) {
     return AtlasTables().namePool.substr(record.nameOffset, record.nameLength);
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Compares the first prefix.size() characters of a name, in lower case, with the prefix: the
 // order the generator sorted the table in.
@@ -108,15 +110,17 @@ std::vector<AtlasCity> MostPopulous(std::span<const CityRecord> run, int limit, 
 
 } // namespace
 
-int AtlasSize() { return static_cast<int>(AtlasTables().cities.size()); }
+int AtlasSize() {
+    return static_cast<int>(AtlasTables().cities.size());
+}
 
 AtlasCity AtlasCityAt(int index) {
     const auto& tables = AtlasTables();
     const CityRecord& r = tables.cities[static_cast<std::size_t>(index)];
     const auto& country = tables.countries[r.country];
-    return {index,        RecordName(r),  tables.states[r.state], country.name,
-            country.code, tables.zones[r.zone], r.latitudeE5,      r.longitudeE5,
-            r.population};
+    return {index,        RecordName(r), tables.states[r.state],
+            country.name, country.code,  tables.zones[r.zone],
+            r.latitudeE5, r.longitudeE5, r.population};
 }
 
 std::string PlaceLabel(const AtlasCity& city) {
@@ -138,6 +142,10 @@ std::vector<AtlasCity> FindPlaces(const PlaceSearch& search) {
     const Narrowing narrowing(search.state, search.country);
     return MostPopulous(RunStartingWith(key), search.limit,
                         [&](const CityRecord& r) { return narrowing.Accepts(r); });
+}
+
+std::vector<AtlasCity> FindPlaces(std::string_view prefix, int limit) {
+    return FindPlaces(PlaceSearch{prefix, "", "", limit});
 }
 
 std::vector<AtlasCity> FindPlacesNamed(std::string_view name, std::string_view state,

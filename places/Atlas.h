@@ -15,7 +15,7 @@ namespace kovrel {
 struct AtlasCity {
     int index = -1; // position in the atlas
     std::string_view name;
-    std::string_view state;       // first-level division; may be empty
+    std::string_view state; // first-level division; may be empty
     std::string_view country;
     std::string_view countryCode; // ISO 3166 two letters
     std::string_view ianaZone;    // e.g. "Asia/Kolkata", corrected for zones split off since 2015
@@ -42,6 +42,7 @@ struct PlaceSearch {
 // Cities whose name starts with the prefix, most populous first (equal populations in name
 // order). An empty prefix (after folding) finds nothing.
 std::vector<AtlasCity> FindPlaces(const PlaceSearch& search);
+std::vector<AtlasCity> FindPlaces(std::string_view prefix, int limit = 12);
 
 // Cities whose whole name is `name` (folded as a search is), narrowed as in PlaceSearch, most
 // populous first, at most `limit`.

@@ -12,13 +12,13 @@ namespace kovrel::atlas {
 // One city: 20 bytes. Cities are sorted by SearchKey(name), the most populous first among equal
 // names, so that a name prefix is one contiguous run.
 struct CityRecord {
-    std::uint32_t nameOffset;  // into namePool
-    std::int32_t latitudeE5;   // hundred-thousandths of a degree, north positive (GeoNames)
-    std::int32_t longitudeE5;  // hundred-thousandths of a degree, east positive
+    std::uint32_t nameOffset; // into namePool
+    std::int32_t latitudeE5;  // hundred-thousandths of a degree, north positive (GeoNames)
+    std::int32_t longitudeE5; // hundred-thousandths of a degree, east positive
     std::uint32_t population;
-    std::uint16_t state;       // index into states; 0 is the empty text
-    std::uint16_t zone;        // index into zones
-    std::uint8_t country;      // index into countries
+    std::uint16_t state;  // index into states; 0 is the empty text
+    std::uint16_t zone;   // index into zones
+    std::uint8_t country; // index into countries
     std::uint8_t nameLength;
 };
 

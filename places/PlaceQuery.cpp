@@ -76,7 +76,7 @@ PlaceLookup ResolvePlace(std::string_view text) {
 
 std::vector<std::string> PlaceListing(std::string_view prefix, int limit) {
     std::vector<std::string> lines;
-    for (const AtlasCity& city : FindPlaces({prefix, "", "", limit})) {
+    for (const AtlasCity& city : FindPlaces(prefix, limit)) {
         lines.push_back(PlaceLabel(city) + "  " + LatitudeText(city.latitudeE5) + " " +
                         LongitudeText(city.longitudeE5) + "  " + std::string(city.ianaZone));
     }

@@ -188,9 +188,13 @@ std::string Fold(std::string_view utf8, bool keepCase) {
 
 } // namespace
 
-std::string LettersOnlyName(std::string_view utf8) { return Fold(utf8, true); }
+std::string LettersOnlyName(std::string_view utf8) {
+    return Fold(utf8, true);
+}
 
-std::string SearchKey(std::string_view utf8) { return Fold(utf8, false); }
+std::string SearchKey(std::string_view utf8) {
+    return Fold(utf8, false);
+}
 
 bool KeyStartsWith(std::string_view key, std::string_view prefix) {
     return key.substr(0, prefix.size()) == prefix;

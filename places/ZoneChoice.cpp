@@ -45,8 +45,9 @@ constexpr std::array<std::string_view, 12> kMonthNames = {
     "July",    "August",   "September", "October", "November", "December"};
 
 std::string DateText(int year, int month, int day) {
-    return std::to_string(day) + " " + std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) +
-           " " + std::to_string(year);
+    return std::to_string(day) + " " +
+           std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
+           std::to_string(year);
 }
 
 std::string ClockText(int hour, int minute) {
@@ -87,9 +88,8 @@ std::string OffsetWithAbbreviation(const ZoneOffset& offset) {
 }
 
 std::string ChangeNote(const ZoneChoice& c) {
-    const std::string when =
-        ClockText(c.local.hour, c.local.minute) + " on " +
-        DateText(c.local.year, c.local.month, c.local.day) + " ";
+    const std::string when = ClockText(c.local.hour, c.local.minute) + " on " +
+                             DateText(c.local.year, c.local.month, c.local.day) + " ";
     const std::string from = OffsetWithAbbreviation(c.inForce.before);
     const std::string to = OffsetWithAbbreviation(c.inForce.after);
     if (c.inForce.kind == LocalTimeKind::Skipped) {
@@ -181,17 +181,15 @@ ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& l
         const int magnitude = std::abs(rowOffset);
         const int moonAfterLocal = longitudeCountsEast ? -magnitude : magnitude;
         const int away = moonAfterLocal + trueOffset; // (local + moonAfterLocal) - (local - true)
-        c.notes.push_back(std::string("The longitude counts as ") +
-                          (longitudeCountsEast ? "east" : "west") +
-                          " of Greenwich but the zone is " +
-                          (aheadOfUtc ? "ahead of" : "behind") +
-                          " UTC: the Moon and the ayanamsa are computed for a moment " +
-                          DurationText(away) + (away > 0 ? " later" : " earlier") +
-                          " than the true one.");
+        c.notes.push_back(
+            std::string("The longitude counts as ") + (longitudeCountsEast ? "east" : "west") +
+            " of Greenwich but the zone is " + (aheadOfUtc ? "ahead of" : "behind") +
+            " UTC: the Moon and the ayanamsa are computed for a moment " + DurationText(away) +
+            (away > 0 ? " later" : " earlier") + " than the true one.");
     }
 
-    std::string line = c.ianaZone + " on " + DateText(local.year, local.month, local.day) +
-                       " at " + ClockText(local.hour, local.minute);
+    std::string line = c.ianaZone + " on " + DateText(local.year, local.month, local.day) + " at " +
+                       ClockText(local.hour, local.minute);
     if (local.hour == 24) {
         line += " (" + ClockText(c.inForce.clock.hour, c.inForce.clock.minute) + " on " +
                 DateText(c.inForce.clock.year, c.inForce.clock.month, c.inForce.clock.day) + ")";

@@ -28,9 +28,9 @@ struct ZoneChoice {
     std::string ianaZone;
     LocalDateTime local; // as entered; hour may be 24
     ZoneInForce inForce;
-    ZoneOffset chosen;   // the offset the row stands for: before the change for a skipped or
-                         // repeated time
-    int zoneRow = -1;    // to be selected with the daylight-saving box unticked
+    ZoneOffset chosen; // the offset the row stands for: before the change for a skipped or
+                       // repeated time
+    int zoneRow = -1;  // to be selected with the daylight-saving box unticked
     std::vector<std::string> notes;
     std::string explanation; // one line: what was chosen and why, the notes after it
 };

@@ -35,28 +35,31 @@ std::optional<cctz::time_zone> LoadZone(std::string_view name) {
     return zone;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
-ZoneOffset OffsetAt(const cctz::time_zone& zone,
-                    const cctz::time_point<cctz::seconds>& instant) {
+ZoneOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::seconds>& instant) {
     const auto found = zone.lookup(instant);
     return {found.offset, found.is_dst, found.abbr};
 }
 
 } // namespace
 
-bool ZoneKnown(std::string_view ianaZone) { return LoadZone(ianaZone).has_value(); }
+bool ZoneKnown(std::string_view ianaZone) {
+    return LoadZone(ianaZone).has_value();
+}
 
 ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local) {
     const auto zone = LoadZone(ianaZone);
     if (!zone) {
-        return {std::nullopt, "The zone database has no zone named \"" + std::string(ianaZone) +
-                                  "\"."};
+        return {std::nullopt,
+                "The zone database has no zone named \"" + std::string(ianaZone) + "\"."};
     }
     if (local.year < 1901 || local.year > 2050 || local.month < 1 || local.month > 12 ||
         local.day < 1 || local.day > DaysInMonth(local.year, local.month) || local.hour < 0 ||
@@ -64,8 +67,7 @@ ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& 
         return {std::nullopt, "The date or time is not one the calendar has."};
     }
     // civil_second carries hour 24 into the next day, across months and years.
-    const cctz::civil_second clock(local.year, local.month, local.day, local.hour, local.minute,
-                                   0);
+    const cctz::civil_second clock(local.year, local.month, local.day, local.hour, local.minute, 0);
     ZoneInForce found;
     found.clock = {static_cast<int>(clock.year()), clock.month(), clock.day(), clock.hour(),
                    clock.minute()};

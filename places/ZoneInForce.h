@@ -23,8 +23,8 @@ struct LocalDateTime {
 
 // An offset as the zone database gives it.
 struct ZoneOffset {
-    int offsetSeconds = 0; // east of UTC positive: UTC+5:30 is 19800
-    bool dst = false;      // daylight saving (or any offset beside the zone's standard one)
+    int offsetSeconds = 0;    // east of UTC positive: UTC+5:30 is 19800
+    bool dst = false;         // daylight saving (or any offset beside the zone's standard one)
     std::string abbreviation; // "IST", "EDT", "+0545", "LMT"
 
     bool operator==(const ZoneOffset&) const = default;

@@ -167,8 +167,7 @@ int main(int argc, char** argv) {
         std::from_chars(f[14].data(), f[14].data() + f[14].size(), city.population);
         city.country = country->second;
         const auto admin1 = admin1Names.find(std::string(f[8]) + "." + std::string(f[10]));
-        city.state =
-            Intern(states, stateIndex, admin1 == admin1Names.end() ? "" : admin1->second);
+        city.state = Intern(states, stateIndex, admin1 == admin1Names.end() ? "" : admin1->second);
         const std::string_view zone = kovrel::CorrectedZone(f[8], f[10], f[2], f[17]);
         corrected += zone != f[17] ? 1 : 0;
         city.zone = Intern(zones, zoneIndex, std::string(zone));
