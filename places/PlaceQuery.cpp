@@ -1,0 +1,87 @@
+#include "places/PlaceQuery.h"
+
+#include "common/BirthDetails.h"
+#include "common/Text.h"
+#include "places/PlaceEntry.h"
+
+#include <algorithm>
+
+namespace kovrel {
+
+namespace {
+
+constexpr int kCandidatesShown = 10;
+// Enough to tell whether the matches are one place in several GeoNames entries.
+constexpr int kCandidatesExamined = 1000;
+
+std::vector<std::string> SplitCommas(std::string_view text) {
+    std::vector<std::string> parts;
+    while (true) {
+        const auto comma = text.find(',');
+        parts.push_back(TrimBlanks(text.substr(0, comma)));
+        if (comma == std::string_view::npos) {
+            return parts;
+        }
+        text.remove_prefix(comma + 1);
+    }
+}
+
+} // namespace
+
+PlaceLookup ResolvePlace(std::string_view text) {
+    const std::vector<std::string> parts = SplitCommas(text);
+    PlaceLookup lookup;
+    if (parts.size() > 3 || parts[0].empty()) {
+        lookup.message = "Give the place as \"City\", \"City, State\" or \"City, State, Country\".";
+        return lookup;
+    }
+    std::vector<AtlasCity> found;
+    if (parts.size() == 1) {
+        found = FindPlacesNamed(parts[0], "", "", kCandidatesExamined);
+    } else if (parts.size() == 2) {
+        found = FindPlacesNamed(parts[0], parts[1], "", kCandidatesExamined);
+        if (found.empty()) {
+            found = FindPlacesNamed(parts[0], "", parts[1], kCandidatesExamined);
+        }
+    } else {
+        found = FindPlacesNamed(parts[0], parts[1], parts[2], kCandidatesExamined);
+    }
+    if (found.empty()) {
+        lookup.message = "The atlas has no place \"" + std::string(TrimBlanks(text)) + "\".";
+        return lookup;
+    }
+    const std::string first = PlaceLabel(found.front());
+    const bool allAlike = std::all_of(found.begin(), found.end(), [&first](const AtlasCity& c) {
+        return PlaceLabel(c) == first;
+    });
+    if (allAlike) {
+        lookup.outcome = PlaceLookupOutcome::Found;
+        lookup.city = found.front();
+        return lookup;
+    }
+    lookup.outcome = PlaceLookupOutcome::Ambiguous;
+    for (const AtlasCity& city : found) {
+        std::string label = PlaceLabel(city);
+        if (std::find(lookup.candidates.begin(), lookup.candidates.end(), label) ==
+            lookup.candidates.end()) {
+            lookup.candidates.push_back(std::move(label));
+        }
+        if (static_cast<int>(lookup.candidates.size()) == kCandidatesShown) {
+            break;
+        }
+    }
+    lookup.message = "Several places are called \"" + parts[0] +
+                     "\"; add the state or the country to say which.";
+    return lookup;
+}
+
+std::vector<std::string> PlaceListing(std::string_view prefix, int limit) {
+    std::vector<std::string> lines;
+    for (const AtlasCity& city : FindPlaces(prefix, limit)) {
+        lines.push_back(PlaceLabel(city) + "  " + LatitudeText(city.latitudeE5) + " " +
+                        LongitudeText(city.longitudeE5) + "  " + std::string(city.ianaZone));
+    }
+    return lines;
+}
+
+} // namespace kovrel

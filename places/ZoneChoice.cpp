@@ -1,0 +1,203 @@
+#include "places/ZoneChoice.h"
+
+#include "app/TimeZoneCatalog.h"
+#include "common/BirthDetails.h"
+#include "common/Text.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+namespace kovrel {
+
+namespace {
+
+// Zone database abbreviations and how the catalogue spells the same clock.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 12> kAbbreviationAliases = {{
+    {"CEST", "CED"},
+    {"MEST", "MED"},
+    {"EEST", "EED"},
+    {"NZST", "NZT"},  // +12; the catalogue's "NZST" row is +13
+    {"NZDT", "NZST"}, // +13
+    {"AKST", "YST"},  // Alaska took Yukon time in 1983
+    {"AKDT", "YDT"},
+    {"UTC", "UT"},
+    {"CST", "CCT"}, // China Standard Time, when the offset is +8
+    {"HKT", "CCT"},
+    {"KST", "JST"},
+    {"BDT", "BDST"},
+}};
+
+bool AbbreviationMatches(std::string_view zoneAbbreviation, std::string_view rowAbbreviation) {
+    if (zoneAbbreviation == rowAbbreviation) {
+        return true;
+    }
+    for (const auto& [zone, row] : kAbbreviationAliases) {
+        if (zone == zoneAbbreviation && row == rowAbbreviation) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+std::string DateText(int year, int month, int day) {
+    return std::to_string(day) + " " +
+           std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
+           std::to_string(year);
+}
+
+std::string ClockText(int hour, int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
+}
+
+// "4 hours", "15 minutes", "19 minutes 32 seconds", "1 hour 30 minutes".
+std::string DurationText(int seconds) {
+    seconds = std::abs(seconds);
+    const int hours = seconds / 3600;
+    const int minutes = seconds / 60 % 60;
+    const int rest = seconds % 60;
+    std::string text;
+    const auto add = [&text](int value, const char* unit) {
+        if (value == 0) {
+            return;
+        }
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(value) + " " + unit + (value == 1 ? "" : "s");
+    };
+    add(hours, "hour");
+    add(minutes, "minute");
+    add(rest, "second");
+    return text;
+}
+
+std::string OffsetWithAbbreviation(const ZoneOffset& offset) {
+    std::string text = UtcOffsetText(offset.offsetSeconds);
+    if (!offset.abbreviation.empty() && offset.abbreviation.front() != '+' &&
+        offset.abbreviation.front() != '-') {
+        text += " (" + offset.abbreviation + ")";
+    }
+    return text;
+}
+
+std::string ChangeNote(const ZoneChoice& c) {
+    const std::string when = ClockText(c.local.hour, c.local.minute) + " on " +
+                             DateText(c.local.year, c.local.month, c.local.day) + " ";
+    const std::string from = OffsetWithAbbreviation(c.inForce.before);
+    const std::string to = OffsetWithAbbreviation(c.inForce.after);
+    if (c.inForce.kind == LocalTimeKind::Skipped) {
+        return when + "never happened in " + c.ianaZone + ": the clocks moved forward from " +
+               from + " to " + to + ". The row is chosen for " + from +
+               ", the offset before the change.";
+    }
+    return when + "happened twice in " + c.ianaZone + ": first at " + from + ", then at " + to +
+           ". The row is chosen for the first, " + from + ".";
+}
+
+} // namespace
+
+int RowOffsetSeconds(int zoneRow) {
+    const TimeZoneRow& row = TimeZoneCatalog[static_cast<std::size_t>(zoneRow)];
+    return -(row.hourValue * 3600 + row.minuteValue * 60);
+}
+
+std::string RowAbbreviation(int zoneRow) {
+    return ZoneAbbreviation(zoneRow);
+}
+
+int RowForOffset(int offsetSeconds, std::string_view abbreviation) {
+    int nearest = -1;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        const int distance = std::abs(RowOffsetSeconds(row) - offsetSeconds);
+        if (nearest < 0 || distance < nearest) {
+            nearest = distance;
+        }
+    }
+    int firstRow = -1;
+    for (int row = 0; row < kTimeZoneCount; ++row) {
+        if (std::abs(RowOffsetSeconds(row) - offsetSeconds) != nearest) {
+            continue;
+        }
+        if (firstRow < 0) {
+            firstRow = row;
+        }
+        if (AbbreviationMatches(abbreviation, RowAbbreviation(row))) {
+            return row;
+        }
+    }
+    return firstRow;
+}
+
+ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
+                               bool longitudeCountsEast) {
+    ZoneInForceResult found = ZoneInForceAt(ianaZone, local);
+    if (!found.zone) {
+        return {std::nullopt, found.error};
+    }
+    ZoneChoice c;
+    c.ianaZone = std::string(ianaZone);
+    c.local = local;
+    c.inForce = *found.zone;
+    c.chosen = c.inForce.before;
+    c.zoneRow = RowForOffset(c.chosen.offsetSeconds, c.chosen.abbreviation);
+    const int rowOffset = RowOffsetSeconds(c.zoneRow);
+    const int trueOffset = c.chosen.offsetSeconds;
+
+    if (c.inForce.kind != LocalTimeKind::Unique) {
+        c.notes.push_back(ChangeNote(c));
+    }
+    if (rowOffset != trueOffset) {
+        // The planets' route takes UT = local - row offset; the true UT is local - offset then.
+        const int late = trueOffset - rowOffset;
+        std::string note = "No zone row has " + UtcOffsetText(trueOffset);
+        if (c.chosen.abbreviation == "LMT") {
+            note += " (local mean time)";
+        }
+        note += "; the nearest, " + UtcOffsetText(rowOffset) + ", puts the reading's moment " +
+                DurationText(late) + (late > 0 ? " later" : " earlier") + " than the true one.";
+        c.notes.push_back(note);
+    }
+    const bool aheadOfUtc = rowOffset > 0;
+    const bool behindUtc = rowOffset < 0;
+    if ((!longitudeCountsEast && aheadOfUtc) || (longitudeCountsEast && behindUtc)) {
+        // That route adds the zone's magnitude on a western longitude and takes it away on an
+        // eastern one, whatever the zone's own direction.
+        const int magnitude = std::abs(rowOffset);
+        const int moonAfterLocal = longitudeCountsEast ? -magnitude : magnitude;
+        const int away = moonAfterLocal + trueOffset; // (local + moonAfterLocal) - (local - true)
+        c.notes.push_back(
+            std::string("The longitude counts as ") + (longitudeCountsEast ? "east" : "west") +
+            " of Greenwich but the zone is " + (aheadOfUtc ? "ahead of" : "behind") +
+            " UTC: the Moon and the ayanamsa are computed for a moment " + DurationText(away) +
+            (away > 0 ? " later" : " earlier") + " than the true one.");
+    }
+
+    std::string line = c.ianaZone + " on " + DateText(local.year, local.month, local.day) + " at " +
+                       ClockText(local.hour, local.minute);
+    if (local.hour == 24) {
+        line += " (" + ClockText(c.inForce.clock.hour, c.inForce.clock.minute) + " on " +
+                DateText(c.inForce.clock.year, c.inForce.clock.month, c.inForce.clock.day) + ")";
+    }
+    line += c.inForce.kind == LocalTimeKind::Unique ? " is " : " is taken as ";
+    line += UtcOffsetText(trueOffset);
+    if (c.chosen.dst) {
+        line += " (daylight saving)";
+    }
+    line += ": ";
+    line += TimeZoneCatalog[static_cast<std::size_t>(c.zoneRow)].displayText;
+    for (std::size_t k = 0; k < c.notes.size(); ++k) {
+        line += (k == 0 ? ". " : " ") + c.notes[k];
+    }
+    c.explanation = line;
+    return {std::move(c), {}};
+}
+
+} // namespace kovrel

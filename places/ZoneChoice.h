@@ -1,0 +1,50 @@
+#pragma once
+
+// Choosing the row of TimeZoneCatalog for the offset a place's clocks kept, and saying what
+// that choice means for the reading.
+
+#include "places/ZoneInForce.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kovrel {
+
+// The row's offset east of UTC in seconds (the catalogue holds what to add to reach UT, so the
+// sign is reversed): "Indian Time, IST, +5.3" gives 19800.
+int RowOffsetSeconds(int zoneRow);
+
+// The second comma field of the row's text, trimmed: "IST" for "Indian Time, IST, +5.3".
+std::string RowAbbreviation(int zoneRow);
+
+// The row for an offset: among the rows with exactly that offset (or, when none has it, those
+// nearest to it) the first whose abbreviation is `abbreviation` or its catalogue spelling
+// (CEST -> CED), else the first in list order.
+int RowForOffset(int offsetSeconds, std::string_view abbreviation);
+
+struct ZoneChoice {
+    std::string ianaZone;
+    LocalDateTime local; // as entered; hour may be 24
+    ZoneInForce inForce;
+    ZoneOffset chosen; // the offset the row stands for: before the change for a skipped or
+                       // repeated time
+    int zoneRow = -1;  // to be selected with the daylight-saving box unticked
+    std::vector<std::string> notes;
+    std::string explanation; // one line: what was chosen and why, the notes after it
+};
+
+struct ZoneChoiceResult {
+    std::optional<ZoneChoice> choice;
+    std::string error;
+};
+
+// The zone row for a birth at `local` in `ianaZone`. With the row's own offset and the box
+// unticked, the planets' route reaches the true universal time. `longitudeCountsEast` is how
+// the Moon and ayanamsa route reads the entered longitude (East selected and not 0 deg 0 min):
+// that route takes the zone's direction from it, and the notes say when that moves its moment.
+ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
+                               bool longitudeCountsEast);
+
+} // namespace kovrel
