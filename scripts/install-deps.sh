@@ -8,11 +8,11 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
+    xvfb xauth xdotool fonts-dejavu-core desktop-file-utils poppler-utils
 )
 if [ "${1:-}" = "--runtime-only" ]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev libcli11-dev
-              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils)
 fi
 
 missing=()
