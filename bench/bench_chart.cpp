@@ -1,0 +1,109 @@
+// The chart picture and the printed reading of one birth (Ann's New Delhi reading): the PDF as
+// the export writes it, the chart as an SVG file and painted into an image.
+#include "app/EntryForm.h"
+#include "app/Reading.h"
+#include "chart/gui/ChartPainter.h"
+#include "chart/gui/ReadingPrint.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+namespace {
+
+struct AnnReading {
+    kovrel::BirthDetails birth;
+    int zoneRow = 0;
+    kovrel::Reading reading;
+};
+
+AnnReading Ann() {
+    kovrel::EntryForm entry;
+    entry.name = "Ann";
+    entry.dayIndex = kovrel::FindListItem(kovrel::EntryList::Day, "15");
+    entry.monthIndex = kovrel::FindListItem(kovrel::EntryList::Month, "March");
+    entry.yearIndex = kovrel::FindListItem(kovrel::EntryList::Year, "1990");
+    entry.hourIndex = kovrel::FindListItem(kovrel::EntryList::Hour, "8");
+    entry.minuteIndex = kovrel::FindListItem(kovrel::EntryList::Minute, "30");
+    entry.zoneIndex = kovrel::FindListItem(kovrel::EntryList::TimeZone, "Indian Time, IST, +5.3");
+    entry.lonDeg = "77";
+    entry.lonMin = "12";
+    entry.latDeg = "28";
+    entry.latMin = "36";
+    entry.city = "New Delhi";
+    entry.state = "Delhi";
+    entry.country = "India";
+    AnnReading ann;
+    ann.birth = kovrel::CopyEntry(entry, {});
+    ann.zoneRow = entry.zoneIndex;
+    ann.reading = kovrel::ComputeReading(ann.birth);
+    return ann;
+}
+
+std::string Scratch(const char* name) {
+    return QDir::temp().filePath(QString::fromLatin1(name)).toStdString();
+}
+
+// Target: under 300 ms per document.
+void BM_ReadingPdf(benchmark::State& state) {
+    const AnnReading ann = Ann();
+    const std::string path = Scratch("kovrel_bench_reading.pdf");
+    for (auto _ : state) {
+        const std::string error =
+            kovrel::WriteReadingPdf(path, ann.birth, ann.zoneRow, ann.reading, QPageSize::A4);
+        if (!error.empty()) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    QFile::remove(QString::fromStdString(path));
+}
+BENCHMARK(BM_ReadingPdf)->Unit(benchmark::kMillisecond);
+
+// Target: under 20 ms per picture.
+void BM_ChartSvg(benchmark::State& state) {
+    const AnnReading ann = Ann();
+    const std::string path = Scratch("kovrel_bench_chart.svg");
+    for (auto _ : state) {
+        const std::string error = kovrel::WriteChartSvg(path, ann.birth, ann.zoneRow, ann.reading);
+        if (!error.empty()) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    QFile::remove(QString::fromStdString(path));
+}
+BENCHMARK(BM_ChartSvg)->Unit(benchmark::kMillisecond);
+
+// Target: under 20 ms per picture; the layout is built each time, as the window does.
+void BM_ChartImage(benchmark::State& state) {
+    const AnnReading ann = Ann();
+    QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        kovrel::PaintChart(painter, QRectF(0, 0, 600, 600),
+                           kovrel::SouthIndianChart(ann.birth, ann.zoneRow, ann.reading));
+        painter.end();
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK(BM_ChartImage)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts and painting need a GUI application, never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,78 @@
+#include "chart/BirthTexts.h"
+
+#include "app/TimeZoneCatalog.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+
+namespace kovrel {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+std::string AngleText(int degrees, int minutes, char hemisphere) {
+    char text[40];
+    std::snprintf(text, sizeof text, "%d\u00B0 %02d' %c", degrees, minutes, hemisphere);
+    return text;
+}
+
+} // namespace
+
+std::string BirthDateText(const BirthDetails& birth) {
+    const std::string month =
+        birth.Month >= 1 && birth.Month <= 12
+            ? std::string(kMonthNames[static_cast<std::size_t>(birth.Month - 1)])
+            : std::to_string(birth.Month);
+    return std::to_string(birth.Day) + " " + month + " " + std::to_string(birth.Year);
+}
+
+std::string BirthTimeText(const BirthDetails& birth) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", birth.Hour, birth.Minute);
+    return text;
+}
+
+std::string BirthPlaceText(const BirthDetails& birth) {
+    std::string place;
+    for (const std::string* part : {&birth.City, &birth.State, &birth.Country}) {
+        if (part->empty()) {
+            continue;
+        }
+        if (!place.empty()) {
+            place += ", ";
+        }
+        place += *part;
+    }
+    return place;
+}
+
+std::string LatitudeText(const BirthDetails& birth) {
+    return AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? 'S' : 'N');
+}
+
+std::string LongitudeText(const BirthDetails& birth) {
+    return AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? 'E' : 'W');
+}
+
+std::string ZoneRowText(int zoneRow) {
+    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
+        return {};
+    }
+    return std::string(TimeZoneCatalog[static_cast<std::size_t>(zoneRow)].displayText);
+}
+
+std::string DaylightSavingText(const BirthDetails& birth) {
+    return birth.DstFlag ? "Yes" : "No";
+}
+
+std::string AyanamsaText(double ayanamsa) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6f\u00B0", ayanamsa);
+    return text;
+}
+
+} // namespace kovrel

@@ -1,0 +1,115 @@
+#include "chart/ReadingDocument.h"
+
+#include "chart/BirthTexts.h"
+
+#include "common/Text.h"
+#include "relationships/RelationTexts.h"
+
+#include <cstdio>
+
+namespace kovrel {
+
+namespace {
+
+DocumentTable ListTable(std::string title, const RelationLists& lists) {
+    DocumentTable table;
+    table.title = std::move(title);
+    // The enemies column stands before the neutral one, as on the result panel.
+    table.headings = {std::string(kPlanetHeading), std::string(kFriendsHeading),
+                      std::string(kEnemiesHeading), std::string(kNeutralsHeading)};
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        table.rows.push_back({std::string(PlanetNames[planet]), lists.friends[planet],
+                              lists.enemies[planet], lists.neutrals[planet]});
+    }
+    return table;
+}
+
+DocumentTable CompoundGrid(const CompoundTable& compound) {
+    DocumentTable table;
+    table.title = std::string(kCompoundTitle);
+    table.compoundCells = true;
+    table.headings.emplace_back();
+    for (const auto name : PlanetNames) {
+        table.headings.emplace_back(name);
+    }
+    for (std::size_t row = 0; row < kPlanetCount; ++row) {
+        std::vector<std::string> cells{std::string(PlanetNames[row])};
+        for (const auto cell : compound[row]) {
+            cells.emplace_back(cell);
+        }
+        table.rows.push_back(std::move(cells));
+    }
+    return table;
+}
+
+std::string DegreesText(std::string_view placement) {
+    const auto parts = PartsOf(placement);
+    if (!parts) {
+        return {};
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, "%02d\u00B0 %02d'", parts->degrees, parts->minutes);
+    return text;
+}
+
+} // namespace
+
+ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow,
+                                    const Reading& reading) {
+    ReadingDocument document;
+    document.header = birth.Name;
+    document.programName = std::string(kProgramName);
+    document.heading = "Planetary Relationships Reading";
+    document.birthDetails = {
+        {"Name", birth.Name},
+        {"Date", BirthDateText(birth)},
+        {"Time", BirthTimeText(birth)},
+        {"Time zone", ZoneRowText(zoneRow)},
+        {"Daylight saving", DaylightSavingText(birth)},
+        {"City", birth.City},
+        {"State", birth.State},
+        {"Country", birth.Country},
+        {"Latitude", LatitudeText(birth)},
+        {"Longitude", LongitudeText(birth)},
+        {"Ayanamsa", AyanamsaText(reading.Ayanamsa)},
+    };
+    document.chart = SouthIndianChart(birth, zoneRow, reading);
+
+    document.positions.title = "Planet Positions";
+    document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees"};
+    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
+        const std::string& placement = reading.PlanetPlacements[planet];
+        document.positions.rows.push_back({std::string(PlanetNames[planet]), placement,
+                                           std::string(SignNameOf(placement)),
+                                           DegreesText(placement)});
+    }
+
+    document.relationships = {ListTable(std::string(kNaturalTitle), reading.natural),
+                              ListTable(std::string(kTemporaryTitle), reading.temporary),
+                              CompoundGrid(reading.CompoundRelationships)};
+    return document;
+}
+
+std::string PageFooterText(const ReadingDocument& document, int page, int pageCount) {
+    return document.programName + " - page " + std::to_string(page) + " of " +
+           std::to_string(pageCount);
+}
+
+std::string DocumentFileStem(const BirthDetails& birth) {
+    std::string stem;
+    for (const char c : TrimBlanks(birth.Name)) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '_';
+        if (plain) {
+            stem += c;
+        } else if (c == ' ' && !stem.empty() && stem.back() != '_') {
+            stem += '_';
+        }
+    }
+    while (!stem.empty() && stem.back() == '_') {
+        stem.pop_back();
+    }
+    return stem.empty() ? "reading" : stem;
+}
+
+} // namespace kovrel

@@ -1,0 +1,50 @@
+#pragma once
+
+// The printed reading as data: what every page says, in order. The Qt side only lays it out,
+// so a PDF, a print-out and a test read the same rows.
+
+#include "app/Reading.h"
+#include "chart/ChartLayout.h"
+#include "common/BirthDetails.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace kovrel {
+
+inline constexpr std::string_view kProgramName = "Kovrel v1.15";
+
+struct DocumentField {
+    std::string label;
+    std::string value;
+};
+
+struct DocumentTable {
+    std::string title;
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows; // each as long as headings
+    // Cells after the first column are compound relations and take their background colour.
+    bool compoundCells = false;
+};
+
+struct ReadingDocument {
+    std::string header;      // the person's name, at the top of every page
+    std::string programName; // at the foot of every page, with the page number
+    std::string heading;     // the first page's heading
+    std::vector<DocumentField> birthDetails;
+    ChartLayout chart;
+    DocumentTable positions;
+    // Natural, temporary and compound, as the three result tabs show them.
+    std::array<DocumentTable, 3> relationships;
+};
+
+ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow, const Reading& reading);
+
+// "Kovrel v1.15 - page 2 of 3".
+std::string PageFooterText(const ReadingDocument& document, int page, int pageCount);
+
+// The person's name made fit for a file name ("Ann" -> "Ann"), "reading" when nothing is left.
+std::string DocumentFileStem(const BirthDetails& birth);
+
+} // namespace kovrel

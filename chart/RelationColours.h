@@ -1,0 +1,61 @@
+#pragma once
+
+// Backgrounds for the compound grid: five steps from "Great Friend" to "Great Enemy", dark
+// enough for white text and told apart by lightness and by a blue / brown hue that survives
+// red-green colour blindness.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace kovrel {
+
+struct Rgb {
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    bool operator==(const Rgb&) const = default;
+};
+
+inline constexpr std::array<std::string_view, 5> CompoundSteps = {
+    "Great Friend", "Friend", "Neutral", "Enemy", "Great Enemy"};
+
+// A diverging blue - grey - brown scale with dark ends and a lighter middle; chosen so that white
+// text keeps a contrast of at least 4.5:1 on every step.
+inline constexpr std::array<Rgb, 5> CompoundScale = {{
+    {0x17, 0x33, 0x5f}, // Great Friend: dark blue
+    {0x2c, 0x5c, 0x99}, // Friend: blue
+    {0x73, 0x73, 0x73}, // Neutral: grey
+    {0x94, 0x46, 0x0c}, // Enemy: orange brown
+    {0x5a, 0x26, 0x08}, // Great Enemy: dark brown
+}};
+
+inline constexpr Rgb kWhite = {255, 255, 255};
+
+// Position of a compound text in CompoundSteps, or nothing for any other text.
+std::optional<int> CompoundStepOf(std::string_view relation);
+// The background of a compound cell, or nothing for a text that is not a compound relation.
+std::optional<Rgb> CompoundBackground(std::string_view relation);
+
+// Relative luminance of an sRGB colour (WCAG 2 definition), 0 for black to 1 for white.
+double RelativeLuminance(Rgb colour);
+// WCAG 2 contrast ratio, 1 to 21, whichever colour is lighter.
+double ContrastRatio(Rgb first, Rgb second);
+
+// CIE L*a*b* (D65 white) of an sRGB colour.
+struct Lab {
+    double lightness = 0.0;
+    double a = 0.0;
+    double b = 0.0;
+};
+Lab LabOf(Rgb colour);
+// CIE76 colour difference.
+double ColourDifference(Rgb first, Rgb second);
+
+// How the colour looks to a reader without working red or green cones (the full-severity
+// simulation of Machado, Oliveira and Fernandes, 2009).
+enum class ColourVision { Protanopia, Deuteranopia };
+Rgb SimulateColourVision(Rgb colour, ColourVision vision);
+
+} // namespace kovrel

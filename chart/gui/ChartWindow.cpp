@@ -1,0 +1,47 @@
+#include "chart/gui/ChartWindow.h"
+
+#include "chart/ReadingDocument.h"
+#include "chart/gui/ChartPainter.h"
+
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace kovrel {
+
+ChartView::ChartView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("chartView"));
+    setMinimumSize(240, 240);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void ChartView::setLayoutData(ChartLayout layout) {
+    layout_ = std::move(layout);
+    update();
+}
+
+QSize ChartView::sizeHint() const {
+    return {520, 520};
+}
+
+void ChartView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    PaintChart(painter, QRectF(rect()).adjusted(8, 8, -8, -8), layout_);
+}
+
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(new ChartView) {
+    setObjectName(QStringLiteral("frmChart"));
+    setWindowTitle(
+        QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) +
+        QStringLiteral(" - ") +
+        QString::fromUtf8(kChartTitle.data(), static_cast<qsizetype>(kChartTitle.size())));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+}
+
+void ChartWindow::showReading(const BirthDetails& birth, int zoneRow, const Reading& reading) {
+    view_->setLayoutData(SouthIndianChart(birth, zoneRow, reading));
+}
+
+} // namespace kovrel

@@ -1,0 +1,349 @@
+#include "chart/gui/ReadingPrint.h"
+
+#include "chart/RelationColours.h"
+#include "chart/gui/ChartPainter.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace kovrel {
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Countries whose standard paper is Letter.
+constexpr std::array kLetterCountries = {
+    QLocale::UnitedStates,      QLocale::Canada,     QLocale::Mexico,    QLocale::Chile,
+    QLocale::Colombia,          QLocale::CostaRica,  QLocale::Guatemala, QLocale::Panama,
+    QLocale::DominicanRepublic, QLocale::PuertoRico, QLocale::Venezuela, QLocale::Philippines,
+    QLocale::ElSalvador,        QLocale::Nicaragua,
+};
+
+constexpr double kMillimetresPerInch = 25.4;
+
+// Lays pages out in device units: the same code measures (first pass, to count pages) and
+// paints (second pass).
+class PageWriter {
+  public:
+    PageWriter(QPagedPaintDevice& device, QPainter* painter, const ReadingDocument& document,
+               int pageCount)
+        : device_(device), painter_(painter), document_(document), pageCount_(pageCount),
+          page_(QRectF(0, 0, device.width(), device.height())) {
+        StartPage();
+    }
+
+    int Pages() const { return pageNumber_; }
+
+    double Mm(double millimetres) const {
+        return millimetres * device_.logicalDpiY() / kMillimetresPerInch;
+    }
+
+    void Heading(const QString& text, double points) {
+        const QFont font = ChartFont(points, true);
+        const QFontMetricsF metrics(font, &device_);
+        Need(metrics.height() * 1.6);
+        if (painter_ != nullptr) {
+            painter_->setFont(font);
+            painter_->setPen(Qt::black);
+            painter_->drawText(QRectF(body_.left(), y_, body_.width(), metrics.height()),
+                               Qt::AlignLeft | Qt::AlignVCenter, text);
+        }
+        y_ += metrics.height() * 1.6;
+    }
+
+    void Fields(const std::vector<DocumentField>& fields) {
+        const QFont labelFont = ChartFont(10, true);
+        const QFont valueFont = ChartFont(10);
+        const QFontMetricsF metrics(valueFont, &device_);
+        const double labelWidth = Mm(38);
+        const double line = metrics.height() * 1.25;
+        Need(line * static_cast<double>(fields.size()));
+        for (const DocumentField& field : fields) {
+            if (painter_ != nullptr) {
+                painter_->setPen(Qt::black);
+                painter_->setFont(labelFont);
+                painter_->drawText(QRectF(body_.left(), y_, labelWidth, line), Qt::AlignVCenter,
+                                   FromUtf8(field.label));
+                painter_->setFont(valueFont);
+                painter_->drawText(
+                    QRectF(body_.left() + labelWidth, y_, body_.width() - labelWidth, line),
+                    Qt::AlignVCenter, FromUtf8(field.value));
+            }
+            y_ += line;
+        }
+        y_ += line * 0.6;
+    }
+
+    void Chart(const ChartLayout& layout, double side) {
+        side = std::min(side, body_.width());
+        Need(side + Mm(6));
+        if (painter_ != nullptr) {
+            const double left = body_.left() + (body_.width() - side) / 2.0;
+            PaintChart(*painter_, QRectF(left, y_, side, side), layout);
+        }
+        y_ += side + Mm(6);
+    }
+
+    void Table(const DocumentTable& table) {
+        const QFont headFont = ChartFont(9, true);
+        const QFont cellFont = ChartFont(table.compoundCells ? 8 : 9);
+        const QFontMetricsF headMetrics(headFont, &device_);
+        const QFontMetricsF cellMetrics(cellFont, &device_);
+        const double padX = Mm(1.5);
+        const double padY = Mm(1.0);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+
+        // The first column is as wide as its widest name; the others share the rest.
+        double first = headMetrics.horizontalAdvance(FromUtf8(table.headings.front()));
+        for (const auto& row : table.rows) {
+            first = std::max(first, headMetrics.horizontalAdvance(FromUtf8(row.front())));
+        }
+        first += 2 * padX;
+        const std::size_t columns = table.headings.size();
+        const double rest = (body_.width() - first) / static_cast<double>(columns - 1);
+        const auto left = [&](std::size_t column) {
+            return body_.left() +
+                   (column == 0 ? 0.0 : first + rest * static_cast<double>(column - 1));
+        };
+        const auto width = [&](std::size_t column) { return column == 0 ? first : rest; };
+        const auto rowHeight = [&](const std::vector<std::string>& cells,
+                                   const QFontMetricsF& metrics) {
+            double height = metrics.height();
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const QRectF room(0, 0, width(c) - 2 * padX, 1e6);
+                height = std::max(height,
+                                  metrics.boundingRect(room, flags, FromUtf8(cells[c])).height());
+            }
+            return height + 2 * padY;
+        };
+
+        const double headHeight = rowHeight(table.headings, headMetrics);
+        std::vector<double> heights;
+        double total = headHeight;
+        for (const auto& row : table.rows) {
+            heights.push_back(rowHeight(row, cellMetrics));
+            total += heights.back();
+        }
+        // The title stays with its table.
+        Need(QFontMetricsF(ChartFont(12, true), &device_).height() * 1.6 + total);
+        Heading(FromUtf8(table.title), 12);
+
+        const auto drawRow = [&](const std::vector<std::string>& cells, double height,
+                                 bool heading) {
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                const QRectF cell(left(c), y_, width(c), height);
+                const auto background = (!heading && table.compoundCells && c > 0)
+                                            ? CompoundBackground(cells[c])
+                                            : std::nullopt;
+                if (background) {
+                    painter_->fillRect(
+                        cell, QColor(background->red, background->green, background->blue));
+                } else if (heading || c == 0) {
+                    painter_->fillRect(cell, QColor(230, 236, 226));
+                }
+                painter_->setPen(QPen(QColor(150, 150, 150), Mm(0.2)));
+                painter_->drawRect(cell);
+                painter_->setPen(background ? Qt::white : Qt::black);
+                painter_->setFont(heading || c == 0 ? headFont : cellFont);
+                painter_->drawText(cell.adjusted(padX, padY, -padX, -padY), flags,
+                                   FromUtf8(cells[c]));
+            }
+            y_ += height;
+        };
+        if (painter_ == nullptr) {
+            y_ += total;
+        } else {
+            drawRow(table.headings, headHeight, true);
+            for (std::size_t r = 0; r < table.rows.size(); ++r) {
+                drawRow(table.rows[r], heights[r], false);
+            }
+        }
+        y_ += Mm(6);
+    }
+
+    void NewPage() {
+        if (painter_ != nullptr) {
+            device_.newPage();
+        }
+        ++pageNumber_;
+        StartPage();
+    }
+
+    const QRectF& Body() const { return body_; }
+
+  private:
+    // Starts a new page when the block does not fit below what the page already holds.
+    void Need(double height) {
+        if (y_ + height > body_.bottom() && y_ > body_.top()) {
+            NewPage();
+        }
+    }
+
+    void StartPage() {
+        const QFont font = ChartFont(8);
+        const QFontMetricsF metrics(font, &device_);
+        const double band = metrics.height() * 2.0;
+        body_ = page_.adjusted(0, band, 0, -band);
+        y_ = body_.top();
+        if (painter_ == nullptr) {
+            return;
+        }
+        painter_->setFont(font);
+        painter_->setPen(QColor(60, 60, 60));
+        const QRectF head(page_.left(), page_.top(), page_.width(), metrics.height());
+        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, FromUtf8(document_.header));
+        painter_->drawText(head, Qt::AlignRight | Qt::AlignVCenter, FromUtf8(document_.heading));
+        const QRectF foot(page_.left(), page_.bottom() - metrics.height(), page_.width(),
+                          metrics.height());
+        painter_->drawText(foot, Qt::AlignLeft | Qt::AlignVCenter,
+                           FromUtf8(PageFooterText(document_, pageNumber_, pageCount_)));
+        painter_->setPen(QPen(QColor(150, 150, 150), Mm(0.2)));
+        painter_->drawLine(QPointF(page_.left(), head.bottom() + metrics.height() * 0.3),
+                           QPointF(page_.right(), head.bottom() + metrics.height() * 0.3));
+        painter_->drawLine(QPointF(page_.left(), foot.top() - metrics.height() * 0.3),
+                           QPointF(page_.right(), foot.top() - metrics.height() * 0.3));
+    }
+
+    QPagedPaintDevice& device_;
+    QPainter* painter_;
+    const ReadingDocument& document_;
+    int pageCount_;
+    QRectF page_;
+    QRectF body_;
+    double y_ = 0.0;
+    int pageNumber_ = 1;
+};
+
+// Page 1: the birth, the chart and the positions; then the three relationship tables.
+int LayOut(PageWriter& writer, const ReadingDocument& document) {
+    writer.Heading(FromUtf8(document.heading), 16);
+    writer.Fields(document.birthDetails);
+    writer.Chart(document.chart, writer.Mm(112));
+    writer.Table(document.positions);
+    writer.NewPage();
+    for (const DocumentTable& table : document.relationships) {
+        writer.Table(table);
+    }
+    return writer.Pages();
+}
+
+std::string CouldNotWrite(const std::string& what, const std::string& path) {
+    return "The " + what + " could not be written to \"" + path + "\".";
+}
+
+// A target that exists but may not be written keeps its protection, although renaming over it
+// would succeed.
+bool MayReplace(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || (info.isFile() && info.isWritable());
+}
+
+} // namespace
+
+QPageSize::PageSizeId PaperSizeFor(const QLocale& locale) {
+    const bool letter = std::find(kLetterCountries.begin(), kLetterCountries.end(),
+                                  locale.territory()) != kLetterCountries.end();
+    return letter ? QPageSize::Letter : QPageSize::A4;
+}
+
+int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& document) {
+    PageWriter measure(device, nullptr, document, 0);
+    const int pageCount = LayOut(measure, document);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return 0;
+    }
+    PageWriter writer(device, &painter, document, pageCount);
+    const int pages = LayOut(writer, document);
+    return painter.end() ? pages : 0;
+}
+
+std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, int zoneRow,
+                            const Reading& reading, QPageSize::PageSizeId paper) {
+    const QString target = QString::fromStdString(path);
+    if (!MayReplace(target)) {
+        return CouldNotWrite("reading", path);
+    }
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return CouldNotWrite("reading", path);
+    }
+    const ReadingDocument document = MakeReadingDocument(birth, zoneRow, reading);
+    int pages = 0;
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(paper));
+        writer.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        writer.setTitle(FromUtf8(document.programName + " - " + document.header));
+        writer.setCreator(FromUtf8(document.programName));
+        pages = PaintReadingDocument(writer, document);
+    }
+    if (pages == 0 || file.error() != QFileDevice::NoError || !file.commit()) {
+        file.cancelWriting();
+        return CouldNotWrite("reading", path);
+    }
+    return {};
+}
+
+std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, int zoneRow,
+                          const Reading& reading, int side) {
+    const QString target = QString::fromStdString(path);
+    if (!MayReplace(target)) {
+        return CouldNotWrite("chart", path);
+    }
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return CouldNotWrite("chart", path);
+    }
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setSize(QSize(side, side));
+    generator.setViewBox(QRect(0, 0, side, side));
+    generator.setTitle(QStringLiteral("Rasi Chart - ") + FromUtf8(birth.Name));
+    generator.setDescription(FromUtf8(std::string(kProgramName)));
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        file.cancelWriting();
+        return CouldNotWrite("chart", path);
+    }
+    PaintChart(painter, QRectF(0, 0, side, side), SouthIndianChart(birth, zoneRow, reading));
+    const bool painted = painter.end();
+    if (!painted || file.error() != QFileDevice::NoError || !file.commit()) {
+        file.cancelWriting();
+        return CouldNotWrite("chart", path);
+    }
+    return {};
+}
+
+bool PrintReading(QPrinter& printer, const BirthDetails& birth, int zoneRow,
+                  const Reading& reading) {
+    return PaintReadingDocument(printer, MakeReadingDocument(birth, zoneRow, reading)) > 0;
+}
+
+std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const BirthDetails& birth,
+                                                      int zoneRow, const Reading& reading) {
+    auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
+    dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
+    dialog->setWindowTitle(FromUtf8(std::string(kProgramName)) +
+                           QStringLiteral(" - Print Reading"));
+    const ReadingDocument document = MakeReadingDocument(birth, zoneRow, reading);
+    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
+                     [document](QPrinter* printer) { PaintReadingDocument(*printer, document); });
+    return dialog;
+}
+
+} // namespace kovrel

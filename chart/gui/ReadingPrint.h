@@ -1,0 +1,50 @@
+#pragma once
+
+// The printed reading: the same pages on a printer, in a print preview and in a PDF file, and
+// the chart alone as an SVG file.
+
+#include "app/Reading.h"
+#include "chart/ReadingDocument.h"
+#include "common/BirthDetails.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+
+#include <memory>
+#include <string>
+
+class QPrintPreviewDialog;
+class QPrinter;
+class QWidget;
+
+namespace kovrel {
+
+// Letter where the locale's country uses it (the United States, Canada and their neighbours
+// that follow the American paper sizes), A4 everywhere else.
+QPageSize::PageSizeId PaperSizeFor(const QLocale& locale);
+
+// Paints every page of the document on the device, starting new pages as needed. Returns the
+// number of pages, or 0 when the device could not be painted on.
+int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& document);
+
+// Writes the reading as a PDF with vector text. The file is written beside the target and
+// renamed over it, so a failure leaves no half-written file. Returns the error, or "".
+std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, int zoneRow,
+                            const Reading& reading,
+                            QPageSize::PageSizeId paper = PaperSizeFor(QLocale()));
+
+// Writes the chart picture as SVG, `side` units square, the same way. Returns the error, or "".
+std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, int zoneRow,
+                          const Reading& reading, int side = 600);
+
+// Prints the reading on a printer the caller has set up. False when nothing could be printed.
+bool PrintReading(QPrinter& printer, const BirthDetails& birth, int zoneRow,
+                  const Reading& reading);
+
+// A print-preview dialog of the reading on paper of the locale's size, ready for the caller
+// to open (exec() or through the program's dialog seam).
+std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const BirthDetails& birth,
+                                                      int zoneRow, const Reading& reading);
+
+} // namespace kovrel

@@ -1,0 +1,98 @@
+#include "../AnnReading.h"
+#include "chart/gui/ChartWindow.h"
+#include "chart/gui/PositionsStrip.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kovrel::test {
+namespace {
+
+TEST(ChartWindow, ATopLevelWindowThatFollowsTheReading) {
+    ChartWindow window;
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_EQ(window.windowTitle(), "Kovrel v1.15 - Rasi Chart");
+    window.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // Venus and Mars share Ann's Capricorn box (worked example).
+    ASSERT_EQ(window.chartLayout().boxes[9].planets.size(), 2u);
+
+    // A second reading replaces the first: here every planet in Aries.
+    Reading other;
+    other.PlanetPlacements.fill("01 Ari 02");
+    BirthDetails bob = AnnBirth();
+    bob.Name = "Bob";
+    window.showReading(bob, AnnZoneRow(), other);
+    EXPECT_TRUE(window.chartLayout().boxes[9].planets.empty());
+    EXPECT_EQ(window.chartLayout().boxes[0].planets.size(), 7u);
+    EXPECT_EQ(window.chartLayout().centreLines[1], "Bob");
+}
+
+TEST(ChartWindow, ThePictureGrowsWithTheWindow) {
+    ChartWindow window;
+    window.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    window.resize(300, 300);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QImage small = window.grab().toImage();
+    window.resize(700, 700);
+    QTest::qWait(10);
+    const QImage large = window.grab().toImage();
+    const auto darkPixels = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    // Lines and letters are drawn larger, so more ink covers the larger window.
+    EXPECT_GT(darkPixels(large), darkPixels(small) * 2);
+}
+
+TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
+    PositionsStrip strip;
+    strip.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    EXPECT_EQ(strip.readingOf()->text(), "Ann - 15 March 1990 08:30 - New Delhi, Delhi, India");
+    // Ann's placements (worked example) with the sign's full name as tool tip.
+    const std::array<std::pair<const char*, const char*>, 7> expected = {{
+        {"Sun 00 Pis 41", "Pisces"},
+        {"Moon 11 Lib 33", "Libra"},
+        {"Mercury 26 Aqu 55", "Aquarius"},
+        {"Venus 15 Cap 14", "Capricorn"},
+        {"Mars 08 Cap 59", "Capricorn"},
+        {"Jupiter 07 Gem 50", "Gemini"},
+        {"Saturn 29 Sag 37", "Sagittarius"},
+    }};
+    for (int planet = 0; planet < kPlanetCount; ++planet) {
+        const QLabel* label = strip.placement(planet);
+        EXPECT_EQ(label->text(), expected[static_cast<std::size_t>(planet)].first);
+        EXPECT_EQ(label->toolTip(), expected[static_cast<std::size_t>(planet)].second);
+        EXPECT_EQ(label->objectName(), QStringLiteral("lblPosition_%1").arg(planet));
+    }
+}
+
+TEST(PositionsStrip, TextsCanBeSelectedAndCopied) {
+    PositionsStrip strip;
+    strip.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    strip.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
+    QLabel* sun = strip.placement(0);
+    EXPECT_TRUE(sun->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_TRUE(strip.readingOf()->textInteractionFlags() & Qt::TextSelectableByMouse);
+    // Dragging across the label selects its text, as a reader would before copying.
+    const QPoint start(1, sun->height() / 2);
+    const QPoint end(sun->width() - 1, sun->height() / 2);
+    QTest::mousePress(sun, Qt::LeftButton, {}, start);
+    QTest::mouseMove(sun, end);
+    QTest::mouseRelease(sun, Qt::LeftButton, {}, end);
+    EXPECT_EQ(sun->selectedText(), "Sun 00 Pis 41");
+}
+
+} // namespace
+} // namespace kovrel::test

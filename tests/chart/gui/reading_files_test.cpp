@@ -1,0 +1,171 @@
+#include "../AnnReading.h"
+#include "chart/gui/ReadingPrint.h"
+
+#include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace kovrel::test {
+namespace {
+
+// The text of a PDF in drawing order, every run of white space made one blank.
+QString PdfText(const std::string& path, int firstPage = 0, int lastPage = 0) {
+    QStringList arguments{QStringLiteral("-raw")};
+    if (firstPage > 0) {
+        arguments << "-f" << QString::number(firstPage) << "-l" << QString::number(lastPage);
+    }
+    arguments << QString::fromStdString(path) << QStringLiteral("-");
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+QString PdfInfo(const std::string& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {QString::fromStdString(path)});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class ReadingFiles : public TempFolderTest {
+  protected:
+    void SkipWithoutPoppler() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() ||
+            QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+            GTEST_SKIP() << "pdftotext / pdfinfo (poppler-utils) not installed";
+        }
+    }
+    BirthDetails birth = AnnBirth();
+    int zoneRow = AnnZoneRow();
+    Reading reading = AnnReading();
+};
+
+TEST_F(ReadingFiles, ThePdfHoldsAnnsPlacementsAndTheThreeTables) {
+    SkipWithoutPoppler();
+    const std::string path = Path("Ann.pdf");
+    ASSERT_EQ(WriteReadingPdf(path, birth, zoneRow, reading, QPageSize::A4), "");
+    const QString all = PdfText(path);
+    const QString first = PdfText(path, 1, 1);
+    // Ann's placements (worked example), on the first page with her details.
+    for (const char* placement :
+         {"Sun 00 Pis 41", "Moon 11 Lib 33", "Mercury 26 Aqu 55", "Venus 15 Cap 14",
+          "Mars 08 Cap 59", "Jupiter 07 Gem 50", "Saturn 29 Sag 37"}) {
+        EXPECT_TRUE(first.contains(QLatin1String(placement))) << placement;
+    }
+    for (const char* text :
+         {"Indian Time, IST, +5.3", "New Delhi", "28\u00B0 36' N", "77\u00B0 12' E", "-23.72442",
+          "Signs fixed; no ascendant computed", "Venus 15\u00B014'"}) {
+        EXPECT_TRUE(first.contains(QString::fromUtf8(text))) << text;
+    }
+    EXPECT_FALSE(first.contains(QLatin1String("Natural Relationship")));
+    // The three tables follow, with the panels' headings and Ann's rows (worked example).
+    for (const char* text :
+         {"Natural Relationship", "Temporary Relationship", "Compound Relationship",
+          "Planet Friends (mitra) Enemies (satru) Neutral (sama)", "Mercury Sun/ Venus",
+          "Sun Jupiter/ Saturn/ Venus/ Mars/ Mercury Moon",
+          "Sun Moon Mercury Venus Mars Jupiter Saturn Sun Neutral Neutral Friend Neutral Great "
+          "Friend Great Friend Neutral",
+          "Ann", "Kovrel v1.15 - page 1 of", "Kovrel v1.15 - page 2 of"}) {
+        EXPECT_TRUE(all.contains(QLatin1String(text))) << text << "\n" << all.toStdString();
+    }
+    // Vector text on A4 (595 x 842 points).
+    EXPECT_TRUE(PdfInfo(path).contains(QLatin1String("(A4)"))) << PdfInfo(path).toStdString();
+}
+
+TEST_F(ReadingFiles, LetterPaperWhereTheLocaleUsesIt) {
+    SkipWithoutPoppler();
+    const std::string path = Path("letter.pdf");
+    ASSERT_EQ(WriteReadingPdf(path, birth, zoneRow, reading, QPageSize::Letter), "");
+    EXPECT_TRUE(PdfInfo(path).contains(QLatin1String("(letter)")));
+}
+
+TEST(PaperSizeFor, LetterInNorthAmericaA4Elsewhere) {
+    EXPECT_EQ(PaperSizeFor(QLocale(QLocale::English, QLocale::UnitedStates)), QPageSize::Letter);
+    EXPECT_EQ(PaperSizeFor(QLocale(QLocale::French, QLocale::Canada)), QPageSize::Letter);
+    EXPECT_EQ(PaperSizeFor(QLocale(QLocale::Spanish, QLocale::Mexico)), QPageSize::Letter);
+    EXPECT_EQ(PaperSizeFor(QLocale(QLocale::English, QLocale::UnitedKingdom)), QPageSize::A4);
+    EXPECT_EQ(PaperSizeFor(QLocale(QLocale::Hindi, QLocale::India)), QPageSize::A4);
+    EXPECT_EQ(PaperSizeFor(QLocale(QLocale::German, QLocale::Germany)), QPageSize::A4);
+}
+
+TEST_F(ReadingFiles, TheSvgHoldsTheChart) {
+    const std::string path = Path("chart.svg");
+    ASSERT_EQ(WriteChartSvg(path, birth, zoneRow, reading), "");
+    const std::string svg = FileBytes(path);
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("Capricorn"), std::string::npos);
+    EXPECT_NE(svg.find("Venus 15\u00B014'"), std::string::npos);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(ReadingFiles, AnExistingFileIsReplacedWhole) {
+    const std::string path = Path("chart.svg");
+    PutFile(path, std::string(100000, 'x'));
+    ASSERT_EQ(WriteChartSvg(path, birth, zoneRow, reading), "");
+    EXPECT_EQ(FileBytes(path).find('x' + std::string(20, 'x')), std::string::npos);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(ReadingFiles, AMissingFolderIsReportedAndLeavesNothing) {
+    const std::string pdf = Path("missing/Ann.pdf");
+    const std::string svg = Path("missing/chart.svg");
+    EXPECT_EQ(WriteReadingPdf(pdf, birth, zoneRow, reading),
+              "The reading could not be written to \"" + pdf + "\".");
+    EXPECT_EQ(WriteChartSvg(svg, birth, zoneRow, reading),
+              "The chart could not be written to \"" + svg + "\".");
+    // A "folder" that is a file fails for every user, the system administrator too.
+    PutFile(Path("plain"), "x");
+    EXPECT_NE(WriteReadingPdf(Path("plain/Ann.pdf"), birth, zoneRow, reading), "");
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(ReadingFiles, AReadOnlyTargetOrFolderIsReportedAndKept) {
+    // A folder as target is never replaced.
+    fs::create_directory(folder_ / "folder.svg");
+    EXPECT_NE(WriteChartSvg(Path("folder.svg"), birth, zoneRow, reading), "");
+    EXPECT_EQ(EntriesInFolder(), 1u);
+
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the system administrator may write read-only files and folders";
+    }
+    const std::string target = Path("kept.pdf");
+    PutFile(target, "old");
+    fs::permissions(target, fs::perms::owner_read);
+    EXPECT_NE(WriteReadingPdf(target, birth, zoneRow, reading), "");
+    EXPECT_EQ(FileBytes(target), "old");
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_NE(WriteReadingPdf(Path("new.pdf"), birth, zoneRow, reading), "");
+    EXPECT_EQ(EntriesInFolder(), 2u);
+}
+
+TEST_F(ReadingFiles, PrintingPaintsTheSamePages) {
+    SkipWithoutPoppler();
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(Path("printed.pdf")));
+    ASSERT_TRUE(PrintReading(printer, birth, zoneRow, reading));
+    EXPECT_TRUE(PdfText(Path("printed.pdf")).contains(QLatin1String("Compound Relationship")));
+}
+
+TEST(MakePrintPreview, UsesTheLocalesPaper) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    auto dialog = MakePrintPreview(nullptr, AnnBirth(), AnnZoneRow(), AnnReading());
+    EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::Letter);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    dialog = MakePrintPreview(nullptr, AnnBirth(), AnnZoneRow(), AnnReading());
+    EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
+    QLocale::setDefault(saved);
+}
+
+} // namespace
+} // namespace kovrel::test
