@@ -2,6 +2,8 @@
 
 #include "app/gui/Dialogs.h"
 
+#include <QDialog>
+
 #include <QString>
 #include <QUrl>
 
@@ -43,6 +45,9 @@ class FakeDialogs final : public Dialogs {
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> exportAnswers;
+    std::vector<QString> exportSuggestions;
+    std::vector<QString> modalTitles; // dialogs run through runModal, never shown
 
     void showMessage(const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
@@ -59,6 +64,11 @@ class FakeDialogs final : public Dialogs {
         ++openDialogs;
         return Next(openAnswers).value_or(std::nullopt);
     }
+    std::optional<QString> chooseExportFile(const QString& suggestedPath) override {
+        exportSuggestions.push_back(suggestedPath);
+        return Next(exportAnswers).value_or(std::nullopt);
+    }
+    void runModal(QDialog& dialog) override { modalTitles.push_back(dialog.windowTitle()); }
     void openAddress(const QUrl& address) override { addresses.push_back(address); }
 
     // The pages opened, as address texts.

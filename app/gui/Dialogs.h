@@ -3,6 +3,8 @@
 #include "app/EntryValidation.h"
 
 #include <QString>
+
+class QDialog;
 #include <QUrl>
 
 #include <optional>
@@ -23,6 +25,10 @@ class Dialogs {
     virtual std::optional<QString> chooseSaveFile(const QString& initialPath) = 0;
     // The open dialog for a reading; nothing when cancelled.
     virtual std::optional<QString> chooseOpenFile() = 0;
+    // The save dialog for an exported PDF, starting at `suggestedPath`; nothing when cancelled.
+    virtual std::optional<QString> chooseExportFile(const QString& suggestedPath) = 0;
+    // Runs a modal dialog the window built (the print preview) until it is closed.
+    virtual void runModal(QDialog& dialog) = 0;
     // Opens a web address in the default browser; failures are not reported.
     virtual void openAddress(const QUrl& address) = 0;
 };

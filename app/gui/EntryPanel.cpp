@@ -4,6 +4,9 @@
 #include "app/gui/Dialogs.h"
 #include "app/gui/FilteredLineEdit.h"
 #include "common/gui/QtText.h"
+#include "places/Atlas.h"
+#include "places/PlaceEntry.h"
+#include "places/gui/PlaceCompleter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -185,6 +188,15 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
     cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
     cmdCalculate_->setDefault(true);
     grid->addWidget(cmdCalculate_, 6, 2, 1, 3);
+
+    // Row 8: what the place assistant chose, and why; empty until a place is chosen.
+    placeNote_ = new QLabel(this);
+    placeNote_->setObjectName(QStringLiteral("lblPlaceNote"));
+    placeNote_->setTextFormat(Qt::PlainText);
+    placeNote_->setWordWrap(true);
+    placeNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(placeNote_, 7, 0, 1, 5);
+    connectPlaceAssistant();
     // The rows of controls share the height of the panel evenly.
     for (int row = 1; row < 7; ++row) {
         grid->setRowStretch(row, 1);
@@ -203,6 +215,34 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
     connect(cmdCalculate_, &QPushButton::clicked, this, &EntryPanel::calculateRequested);
     connect(cmdOpen_, &QPushButton::clicked, this, &EntryPanel::openRequested);
     connect(command1_, &QPushButton::clicked, this, &EntryPanel::findCoordinatesRequested);
+}
+
+void EntryPanel::connectPlaceAssistant() {
+    auto* places = new PlaceCompleter(txtCity_);
+    connect(places, &PlaceCompleter::placeChosen, this, [this](int atlasIndex) {
+        const AtlasCity city = AtlasCityAt(atlasIndex);
+        const PlaceFill fill = FillEntryFromCity(city, entry());
+        placeZone_ = std::string(city.ianaZone);
+        zoneChosenByHand_ = false;
+        showPlaceFill(fill);
+    });
+    // A zone the user picks wins over the assistant until another place is chosen.
+    connect(cboTimeZone_, &QComboBox::activated, this, [this] { zoneChosenByHand_ = true; });
+    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_}) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+            if (!placeZone_.empty() && !zoneChosenByHand_ && !fillingPlace_) {
+                showPlaceFill(RechooseZone(placeZone_, entry()));
+            }
+        });
+    }
+}
+
+void EntryPanel::showPlaceFill(const PlaceFill& fill) {
+    fillingPlace_ = true;
+    setEntry(fill.entry);
+    fillingPlace_ = false;
+    placeNote_->setText(fill.zone.choice ? Text(fill.zone.choice->explanation)
+                                         : Text(fill.zone.error));
 }
 
 void EntryPanel::connectFilter(FilteredLineEdit* box) {

@@ -2,11 +2,15 @@
 
 #include "app/EntryForm.h"
 #include "common/Result.h"
+#include "places/PlaceEntry.h"
 
 #include <QGroupBox>
 
+#include <string>
+
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -36,6 +40,8 @@ class EntryPanel : public QGroupBox {
 
   private:
     void connectFilter(FilteredLineEdit* box);
+    void connectPlaceAssistant();
+    void showPlaceFill(const PlaceFill& fill);
     FilteredLineEdit* textBox(EntryControl control) const;
 
     Dialogs& dialogs_;
@@ -61,6 +67,12 @@ class EntryPanel : public QGroupBox {
     QPushButton* cmdOpen_ = nullptr;
     QPushButton* cmdCalculate_ = nullptr;
     QPushButton* command1_ = nullptr;
+    QLabel* placeNote_ = nullptr;
+
+    // The zone of the place last chosen from the atlas; empty for a place typed by hand.
+    std::string placeZone_;
+    bool zoneChosenByHand_ = false;
+    bool fillingPlace_ = false;
 };
 
 } // namespace kovrel

@@ -5,6 +5,10 @@
 #include "app/TimeZoneCatalog.h"
 #include "app/gui/Dialogs.h"
 #include "app/gui/EntryPanel.h"
+#include "chart/ReadingDocument.h"
+#include "chart/gui/ChartWindow.h"
+#include "chart/gui/PositionsStrip.h"
+#include "chart/gui/ReadingPrint.h"
 #include "common/gui/QtText.h"
 #include "links/Links.h"
 #include "links/gui/AboutBox.h"
@@ -15,10 +19,12 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
 #include <QStackedWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -41,6 +47,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
     results_ = new ResultPanels;
     stack_->addWidget(results_);
     column->addWidget(stack_);
+    // Whose reading it is and the seven placements, beside the specified panels.
+    strip_ = new PositionsStrip(central);
+    column->addWidget(strip_);
     column->addWidget(buildFooter());
     setCentralWidget(central);
 
@@ -50,6 +59,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
             &MainWindow::FindCoordinatesOnline);
     connect(results_, &ResultPanels::saveRequested, this, &MainWindow::SaveReading);
     connect(results_, &ResultPanels::backRequested, this, &MainWindow::ShowEntryPanel);
+    connect(results_, &ResultPanels::chartRequested, this, &MainWindow::showChartWindow);
 
     buildMenus();
     LoadBuiltInTables();
@@ -62,6 +72,17 @@ void MainWindow::buildMenus() {
     QAction* calculate = file->addAction(QStringLiteral("Get My &Rasi Chart"));
     calculate->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculate, &QAction::triggered, this, &MainWindow::RunCalculation);
+    file->addSeparator();
+    chartAction_ = file->addAction(QStringLiteral("Show Rasi &Chart..."));
+    chartAction_->setObjectName(QStringLiteral("mnuShowChart"));
+    connect(chartAction_, &QAction::triggered, this, &MainWindow::showChartWindow);
+    printAction_ = file->addAction(QStringLiteral("&Print Reading..."));
+    printAction_->setObjectName(QStringLiteral("mnuPrint"));
+    printAction_->setShortcut(QKeySequence::Print);
+    connect(printAction_, &QAction::triggered, this, &MainWindow::printReading);
+    exportAction_ = file->addAction(QStringLiteral("Export Reading as P&DF..."));
+    exportAction_->setObjectName(QStringLiteral("mnuExportPdf"));
+    connect(exportAction_, &QAction::triggered, this, &MainWindow::exportReadingPdf);
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
@@ -127,15 +148,61 @@ void MainWindow::RunCalculation() {
         return;
     }
     results_->showReading(*reading);
+    strip_->showReading(session_.birth, session_.zoneRow, session_.reading);
+    if (chartWindow_ != nullptr) {
+        chartWindow_->showReading(session_.birth, session_.zoneRow, session_.reading);
+    }
     ShowRelationships(1);
 }
 
 void MainWindow::ShowRelationships(int panel) {
     results_->ShowRelationships(panel);
+    updateReadingActions();
 }
 
 void MainWindow::ShowEntryPanel() {
     stack_->setCurrentWidget(entryPanel_);
+    updateReadingActions();
+}
+
+void MainWindow::updateReadingActions() {
+    const bool readingShown = stack_->currentWidget() == results_;
+    strip_->setVisible(readingShown);
+    for (QAction* action : {printAction_, exportAction_, chartAction_}) {
+        if (action != nullptr) {
+            action->setEnabled(readingShown);
+        }
+    }
+}
+
+void MainWindow::showChartWindow() {
+    if (chartWindow_ == nullptr) {
+        chartWindow_ = new ChartWindow(this);
+        chartWindow_->setWindowFlag(Qt::Window);
+    }
+    chartWindow_->showReading(session_.birth, session_.zoneRow, session_.reading);
+    chartWindow_->show();
+    chartWindow_->raise();
+    chartWindow_->activateWindow();
+}
+
+void MainWindow::printReading() {
+    std::unique_ptr<QPrintPreviewDialog> preview =
+        MakePrintPreview(this, session_.birth, session_.zoneRow, session_.reading);
+    dialogs_.runModal(*preview);
+}
+
+void MainWindow::exportReadingPdf() {
+    const QString suggested = Text(DocumentFileStem(session_.birth) + ".pdf");
+    const auto path = dialogs_.chooseExportFile(suggested);
+    if (!path) {
+        return;
+    }
+    const std::string error = WriteReadingPdf(QFile::encodeName(*path).toStdString(),
+                                              session_.birth, session_.zoneRow, session_.reading);
+    if (!error.empty()) {
+        dialogs_.showMessage(Text(error), MessageIcon::Error);
+    }
 }
 
 void MainWindow::FindCoordinatesOnline() {

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QStackedWidget;
 
 namespace kovrel {
@@ -12,6 +13,8 @@ namespace kovrel {
 class Dialogs;
 class EntryPanel;
 class ResultPanels;
+class ChartWindow;
+class PositionsStrip;
 
 // frmMain: the entry panel and the result area in one place, the menus, the promotional links
 // and the commands. Everything that waits for the user outside the window goes through
@@ -37,9 +40,17 @@ class MainWindow : public QMainWindow {
     void SaveReading();
     void OpenReading();
 
+    // The rasi chart of the reading on screen, in a window of its own that follows the reading.
+    void showChartWindow();
+    // The printed reading: a print preview, or a PDF file the user names.
+    void printReading();
+    void exportReadingPdf();
+
   private:
     void buildMenus();
     QWidget* buildFooter();
+    // The entries that need a reading on screen follow the panel in front.
+    void updateReadingActions();
 
     Dialogs& dialogs_;
     Session session_;
@@ -47,6 +58,11 @@ class MainWindow : public QMainWindow {
     QStackedWidget* stack_ = nullptr;
     EntryPanel* entryPanel_ = nullptr;
     ResultPanels* results_ = nullptr;
+    PositionsStrip* strip_ = nullptr;
+    ChartWindow* chartWindow_ = nullptr; // made when first asked for
+    QAction* printAction_ = nullptr;
+    QAction* exportAction_ = nullptr;
+    QAction* chartAction_ = nullptr;
 };
 
 } // namespace kovrel

@@ -37,6 +37,23 @@ std::optional<QString> QtDialogs::chooseSaveFile(const QString& initialPath) {
     return dialog.selectedFiles().constFirst();
 }
 
+std::optional<QString> QtDialogs::chooseExportFile(const QString& suggestedPath) {
+    QFileDialog dialog(parent_, kApplicationTitle);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtDialogs::runModal(QDialog& dialog) {
+    dialog.exec();
+}
+
 std::optional<QString> QtDialogs::chooseOpenFile() {
     QFileDialog dialog(parent_, QStringLiteral("Select the source file"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

@@ -17,6 +17,8 @@ class QtDialogs final : public Dialogs {
     bool askYesNo(const QString& text) override;
     std::optional<QString> chooseSaveFile(const QString& initialPath) override;
     std::optional<QString> chooseOpenFile() override;
+    std::optional<QString> chooseExportFile(const QString& suggestedPath) override;
+    void runModal(QDialog& dialog) override;
     void openAddress(const QUrl& address) override;
 
   private:

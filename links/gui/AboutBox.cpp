@@ -100,6 +100,11 @@ frmAbout::frmAbout(QWidget* parent, Dialogs& dialogs) : QDialog(parent) {
     texts->addSpacing(12);
     texts->addWidget(branding);
     texts->addLayout(linkRow(coBrand));
+    texts->addSpacing(12);
+    // The atlas is GeoNames data, which asks for this credit (CC BY 4.0).
+    texts->addWidget(WrappedLabel(QStringLiteral("Place names, coordinates and time zones: "
+                                                 "GeoNames (geonames.org), licensed CC BY 4.0."),
+                                  "lblAtlasCredit", this));
 
     auto* body = new QHBoxLayout;
     body->setSpacing(16);

@@ -1,6 +1,7 @@
 #include "relationships/gui/ResultPanels.h"
 
 #include "app/Reading.h"
+#include "chart/RelationColours.h"
 #include "common/Planets.h"
 #include "common/gui/QtText.h"
 #include "relationships/RelationTexts.h"
@@ -194,6 +195,12 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
             MakeButton(panel, QStringLiteral("cmdBack_%1").arg(index), QStringLiteral("&Back"));
         save->setGeometry(saveLeft, buttonTop, buttonWidth, buttonHeight);
         back->setGeometry(backLeft, buttonTop, buttonWidth, buttonHeight);
+        // The chart button stands left of Save, outside the design's own pair.
+        auto* chart =
+            MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), QStringLiteral("&Chart"));
+        chart->setGeometry(saveLeft - twips.x(120) - buttonWidth, buttonTop, buttonWidth,
+                           buttonHeight);
+        connect(chart, &QPushButton::clicked, this, &ResultPanels::chartRequested);
         connect(save, &QPushButton::clicked, this, &ResultPanels::saveRequested);
         connect(back, &QPushButton::clicked, this, &ResultPanels::backRequested);
     }
@@ -386,7 +393,18 @@ void ResultPanels::ShowRelationships(int panel) {
         int n = 0;
         for (int r = 0; r < kPlanetCount; ++r) {
             for (int c = 0; c < kPlanetCount; ++c) {
-                compoundCells_[n]->setText(Text(reading_.CompoundRelationships[r][c]));
+                const std::string_view relation = reading_.CompoundRelationships[r][c];
+                compoundCells_[n]->setText(Text(relation));
+                // The white text stays; the background tells the five relations apart at a
+                // glance, on a scale readable for colour-blind readers too.
+                const std::optional<Rgb> background = CompoundBackground(relation);
+                if (background) {
+                    QPalette palette = compoundCells_[n]->palette();
+                    palette.setColor(QPalette::Window,
+                                     QColor(background->red, background->green, background->blue));
+                    compoundCells_[n]->setPalette(palette);
+                }
+                compoundCells_[n]->setAutoFillBackground(background.has_value());
                 ++n;
             }
         }

@@ -35,6 +35,7 @@ class ResultPanels : public QGroupBox {
   signals:
     void saveRequested();
     void backRequested();
+    void chartRequested();
 
   private:
     void buildListPanel();

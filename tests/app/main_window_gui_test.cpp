@@ -104,7 +104,9 @@ TEST_F(MainWindowTest, MenusHoldTheirEntries) {
         return list;
     };
     EXPECT_EQ(get<QMenu>("mnuFile").title(), "&File");
-    EXPECT_EQ(texts(get<QMenu>("mnuFile")), (QStringList{"Get My &Rasi Chart", "-", "&Exit"}));
+    EXPECT_EQ(texts(get<QMenu>("mnuFile")),
+              (QStringList{"Get My &Rasi Chart", "-", "Show Rasi &Chart...", "&Print Reading...",
+                           "Export Reading as P&DF...", "-", "&Exit"}));
     EXPECT_EQ(get<QMenu>("mnuFile").actions()[0], &action("mnuCalculate"));
     EXPECT_EQ(get<QMenu>("mnuHelp").title(), "&Help");
     EXPECT_EQ(texts(get<QMenu>("mnuHelp")),

@@ -75,8 +75,8 @@ echo "smoke: second copy refused and ended; one window remains"
 eval "$(xdotool getwindowgeometry --shell "$main_window")"
 xdotool mousemove $((X + 20)) $((Y + 9)) click 1
 sleep 0.7
-# "Exit" is the second entry, below the separator.
-xdotool mousemove $((X + 45)) $((Y + 53)) click 1
+# The open menu has the keyboard: "E" is the mnemonic of "&Exit".
+xdotool key e
 for _ in $(seq 1 50); do
     kill -0 "$first" 2>/dev/null || break
     sleep 0.2
