@@ -5,7 +5,9 @@
 namespace kovrel {
 
 Result<ChartLines> ReadChartFile(const std::string& path) {
-    Result<std::string> bytes = ReadFileBytes(path);
+    // Only the first 17 lines are read, so the memory a file costs is bounded whatever it holds.
+    Result<std::string> bytes =
+        ReadLeadingLines(path, kChartLineCount, kLongestChartLine, "a saved reading");
     if (!bytes) {
         return bytes.fault();
     }
@@ -30,6 +32,10 @@ Result<EntryForm> ApplyChartFile(const std::string& path, EntryForm entry) {
     }
     ApplyChartLines(lines.value(), entry);
     return entry;
+}
+
+std::string ReadOnlyFileMessage(std::string_view shownPath) {
+    return "The file \"" + std::string(shownPath) + "\" is read-only. Please choose another file.";
 }
 
 } // namespace kovrel

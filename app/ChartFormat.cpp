@@ -1,6 +1,5 @@
 #include "app/ChartFormat.h"
 
-#include "app/EntryValidation.h"
 #include "app/TimeZoneCatalog.h"
 #include "common/Text.h"
 #include "common/TextCodec.h"
@@ -13,31 +12,6 @@ namespace {
 
 std::string FlagText(bool flag) {
     return flag ? "True" : "False";
-}
-
-// What typing could have put into a degree or minute box: at most three digits.
-bool FitsNumberBox(std::string_view text) {
-    if (text.size() > 3) {
-        return false;
-    }
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return false;
-        }
-    }
-    return true;
-}
-
-void ApplyNumberBox(const std::string& line, std::string& box) {
-    if (FitsNumberBox(line)) {
-        box = line;
-    }
-}
-
-void ApplyLetterBox(const std::string& line, std::string& box) {
-    if (LettersOnlyText(line)) {
-        box = line;
-    }
 }
 
 void ApplyListItem(EntryList list, const std::string& line, int& position) {
@@ -91,19 +65,20 @@ ChartLines DecodeChartFile(std::string_view bytes) {
     ChartLines lines;
     std::size_t pos = 0;
     for (std::size_t index = 0; index < lines.size() && pos < bytes.size(); ++index) {
-        // Lines end with CR LF; a bare LF or CR is taken as a line end too, so a file that
-        // passed through another editor still opens.
-        const std::size_t end = bytes.find_first_of("\r\n", pos);
-        const std::string_view line =
+        // A line feed ends a line, with or without the carriage return before it, so a file
+        // that passed through Unix tools still opens. A carriage return anywhere else belongs
+        // to its line (unscrambling drops it) and never moves the lines after it.
+        const std::size_t end = bytes.find('\n', pos);
+        std::string_view line =
             bytes.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+        if (end != std::string_view::npos && line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
         lines[index] = Utf8FromLatin1(UnscrambleText(line));
         if (end == std::string_view::npos) {
             break;
         }
         pos = end + 1;
-        if (bytes[end] == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
-            ++pos;
-        }
     }
     return lines;
 }
@@ -122,7 +97,9 @@ bool LineCountsAsTrue(std::string_view line) {
 }
 
 void ApplyChartLines(const ChartLines& lines, EntryForm& entry) {
-    ApplyLetterBox(lines[0], entry.name);
+    // The text boxes take their lines as they stand: the keystroke filters and the length limit
+    // govern typing, and the calculation's own conversion decides what a number box means.
+    entry.name = lines[0];
     if (const auto month = NumberFromText(lines[1])) {
         const double position = std::nearbyint(*month - 1.0);
         if (position >= 0.0 && position <= 11.0) {
@@ -138,16 +115,16 @@ void ApplyChartLines(const ChartLines& lines, EntryForm& entry) {
             entry.zoneIndex = *zone;
         }
     }
-    ApplyNumberBox(lines[7], entry.lonDeg);
-    ApplyNumberBox(lines[8], entry.lonMin);
-    ApplyNumberBox(lines[9], entry.latDeg);
-    ApplyNumberBox(lines[10], entry.latMin);
+    entry.lonDeg = lines[7];
+    entry.lonMin = lines[8];
+    entry.latDeg = lines[9];
+    entry.latMin = lines[10];
     entry.longitude = LineCountsAsTrue(lines[11]) ? LongitudeChoice::East : LongitudeChoice::West;
     entry.latitude = LineCountsAsTrue(lines[12]) ? LatitudeChoice::South : LatitudeChoice::North;
     entry.dst = LineCountsAsTrue(lines[13]);
-    ApplyLetterBox(lines[14], entry.city);
-    ApplyLetterBox(lines[15], entry.state);
-    ApplyLetterBox(lines[16], entry.country);
+    entry.city = lines[14];
+    entry.state = lines[15];
+    entry.country = lines[16];
 }
 
 bool HasChartExtension(std::string_view path) {

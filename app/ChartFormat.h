@@ -4,6 +4,7 @@
 #include "common/BirthDetails.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,8 @@ namespace kovrel {
 // its lines back into the entry panel.
 
 inline constexpr int kChartLineCount = 17;
+// The most a text box holds; a longer line cannot have been saved from one.
+inline constexpr std::size_t kLongestChartLine = 32767;
 using ChartLines = std::array<std::string, kChartLineCount>; // unscrambled, UTF-8
 
 // The 17 plain values of a saved reading (month before day; flags "True"/"False"; trimmed).
@@ -21,18 +24,18 @@ ChartLines ChartLinesFor(const BirthDetails& details, int zoneRow);
 // The bytes of a .kvr file: each line trimmed, scrambled, ended by CR LF.
 std::string EncodeChartFile(const ChartLines& lines);
 
-// Lines 1..17 of file bytes, unscrambled; missing lines are empty, later lines ignored. Lines
-// end with CR LF; a bare LF or CR ends a line too.
+// Lines 1..17 of file bytes, unscrambled; missing lines are empty, later lines ignored. A line
+// ends with CR LF or a bare LF; a CR not followed by LF is part of its line.
 ChartLines DecodeChartFile(std::string_view bytes);
 
 // When a line counts as true: "True" in any case or a number other than 0; false for "False"
 // in any case or the number 0; anything else (the empty line included) counts as true.
 bool LineCountsAsTrue(std::string_view line);
 
-// Applies the lines onto the entry, control by control. A value that does not fit its control
-// leaves that field as it was; the rest still apply. The boxes take only what typing could put
-// into them: the four degree and minute boxes at most three digits, the name and place boxes
-// what LettersOnlyText accepts.
+// Applies the lines onto the entry, control by control. Each text box takes its line as it
+// stands (whether a number box holds a number is for the calculation to decide). A line that
+// names nothing in its list (not a number, or not an item) leaves that list as it was; the rest
+// still apply.
 void ApplyChartLines(const ChartLines& lines, EntryForm& entry);
 
 // Whether a path may be opened as a saved reading: its last three characters are exactly "kvr".

@@ -1,11 +1,17 @@
 // One whole reading per iteration: ayanamsa, Moon, the six planets, the seven placements and the
 // 49 compound cells, over a spread of births that the entry panel accepts.
+#include "app/ChartFile.h"
 #include "app/Reading.h"
 #include "app/TimeZoneCatalog.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -58,6 +64,32 @@ void BM_WholeReading(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_WholeReading);
+
+// Opening a sparse 1 GB file that is one line without an end: refused after reading a few
+// pieces of it. Target: well under a millisecond, and the peak resident size (reported as
+// peak_rss_kib) far below 100 MB.
+void BM_RefuseGigabyteFile(benchmark::State& state) {
+    char path[] = "/tmp/kovrel-bench-XXXXXX.kvr";
+    const int fd = mkstemps(path, 4);
+    if (fd < 0 || ftruncate(fd, std::int64_t{1} << 30) != 0) {
+        state.SkipWithError("no temporary file");
+        return;
+    }
+    close(fd);
+    for (auto _ : state) {
+        const kovrel::Result<kovrel::ChartLines> lines = kovrel::ReadChartFile(path);
+        if (lines.ok()) {
+            state.SkipWithError("a gigabyte line was taken for a reading");
+            break;
+        }
+        benchmark::DoNotOptimize(lines);
+    }
+    unlink(path);
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_kib"] = static_cast<double>(usage.ru_maxrss);
+}
+BENCHMARK(BM_RefuseGigabyteFile);
 
 } // namespace
 

@@ -56,11 +56,7 @@ std::string_view ExpectationOf(std::string_view flag) {
 
 // The offending value, quoted, with control characters masked so the error stays on one line.
 std::string Quoted(std::string_view value) {
-    std::string text = "\"";
-    for (char c : value) {
-        text += (static_cast<unsigned char>(c) < 32 || c == 127) ? '?' : c;
-    }
-    return text + "\"";
+    return "\"" + MaskControlCharacters(value) + "\"";
 }
 
 Fault RefuseValue(std::string_view flag, std::string_view value) {
@@ -329,9 +325,36 @@ Result<EntryForm> EntryFromFlags(const CommandLine& line) {
     return entry;
 }
 
+// Whether an argument is one of the flags, alone or with its value after "=".
+bool IsKnownFlag(std::string_view arg) {
+    const std::string_view name = arg.substr(0, arg.find('='));
+    return name == "--help" || name == "-h" || !ExpectationOf(name).empty();
+}
+
+// A flag that takes a value followed straight by another flag: CLI11 would take the second flag
+// as the value and complain about what follows, far from the real mistake.
+std::optional<Fault> MissingValue(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+        const std::string_view flag = args[i];
+        if (flag == "--") {
+            break; // only file names after it
+        }
+        const bool takesValue = flag != "--dst" && flag != "--json" && flag != "--zones" &&
+                                !ExpectationOf(flag).empty();
+        if (takesValue && args[i + 1].starts_with("--") && IsKnownFlag(args[i + 1])) {
+            return Fault{std::string(flag) + " expects " + std::string(ExpectationOf(flag)) +
+                         "; its value is missing before " + Quoted(args[i + 1])};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
+    if (std::optional<Fault> missing = MissingValue(args)) {
+        return *missing;
+    }
     CommandLine line;
     CommandRequest request;
     try {

@@ -4,6 +4,7 @@
 #include "app/ChartFile.h"
 #include "cli/CommandLine.h"
 #include "cli/ReadingReport.h"
+#include "common/Text.h"
 
 #include <ostream>
 #include <string>
@@ -14,6 +15,12 @@ namespace kovrel {
 namespace {
 
 constexpr std::string_view kProgram = "kovrel-reading";
+
+// The one way an error reaches the caller: one line, every control character masked, whatever
+// the fault quotes (a file name, a flag library's own words, a value from the command line).
+void ReportError(std::ostream& err, std::string_view subject, std::string_view message) {
+    err << MaskControlCharacters(subject) << ": " << MaskControlCharacters(message) << '\n';
+}
 
 void PrintReading(std::ostream& out, bool json, const Session& session) {
     if (json) {
@@ -26,7 +33,7 @@ void PrintReading(std::ostream& out, bool json, const Session& session) {
 int RunFromFlags(const CommandRequest& request, std::ostream& out, std::ostream& err) {
     Session session;
     if (const Result<Reading> reading = RunCalculation(request.entry, session); !reading) {
-        err << kProgram << ": " << reading.fault().message << '\n';
+        ReportError(err, kProgram, reading.fault().message);
         return kExitRefused;
     }
     if (request.savePath) {
@@ -35,7 +42,7 @@ int RunFromFlags(const CommandRequest& request, std::ostream& out, std::ostream&
         const Result<> saved =
             WriteChartFile(*request.savePath, ChartLinesFor(session.birth, session.zoneRow));
         if (!saved) {
-            err << kProgram << ": " << saved.fault().message << '\n';
+            ReportError(err, kProgram, saved.fault().message);
             return kExitRefused;
         }
     }
@@ -68,7 +75,7 @@ int RunFromFiles(const CommandRequest& request, std::ostream& out, std::ostream&
             if (request.json) {
                 out << JsonFileError(path, file.fault().message) << '\n';
             } else {
-                err << path << ": " << file.fault().message << '\n';
+                ReportError(err, path, file.fault().message);
             }
             continue;
         }
@@ -81,12 +88,10 @@ int RunFromFiles(const CommandRequest& request, std::ostream& out, std::ostream&
     return status;
 }
 
-} // namespace
-
-int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const Result<CommandRequest> request = ParseCommandLine(args);
     if (!request) {
-        err << kProgram << ": " << request.fault().message << '\n';
+        ReportError(err, kProgram, request.fault().message);
         return kExitUsage;
     }
     switch (request->mode) {
@@ -102,6 +107,20 @@ int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::
         break;
     }
     return RunFromFlags(*request, out, err);
+}
+
+} // namespace
+
+int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const int status = RunCommand(args, out, err);
+    // A reading that did not reach its reader is no success: a full disk or a closed pipe
+    // must not look like a printed reading to a script.
+    out.flush();
+    if (!out) {
+        ReportError(err, kProgram, "the output could not be written");
+        return status == kExitOk ? kExitRefused : status;
+    }
+    return status;
 }
 
 } // namespace kovrel

@@ -68,4 +68,23 @@ std::optional<std::int16_t> WholeNumberFromText(std::string_view text) {
     return static_cast<std::int16_t>(rounded);
 }
 
+std::string MaskControlCharacters(std::string_view text) {
+    std::string masked;
+    masked.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code < 32 || code == 127) {
+            masked += '?';
+        } else if (code == 0xC2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+            masked += '?';
+            ++i;
+        } else {
+            masked += text[i];
+        }
+    }
+    return masked;
+}
+
 } // namespace kovrel

@@ -24,4 +24,8 @@ std::optional<double> NumberFromText(std::string_view text);
 // are allowed, as in "  12 ".
 std::optional<std::int16_t> WholeNumberFromText(std::string_view text);
 
+// The text with every control character (codes 0-31 and 127, and U+0080-U+009F written as
+// UTF-8) replaced by '?', so a message shows on one line and cannot steer a terminal.
+std::string MaskControlCharacters(std::string_view text);
+
 } // namespace kovrel

@@ -69,7 +69,8 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
     auto makeDegreeBox = [this](const QString& name) {
         auto* box = new FilteredLineEdit(FilteredLineEdit::Filter::Digits, this);
         box->setObjectName(name);
-        box->setMaxLength(3);
+        // Typing stops at three characters; a saved reading may put in more.
+        box->setTypingLimit(3);
         box->setFixedWidth(DegreeBoxWidth(box));
         connectFilter(box);
         return box;

@@ -103,7 +103,19 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         refuse();
         return;
     }
+    if (fitting(text).size() < text.size()) {
+        event->accept(); // a full box takes no more, without a word
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+QString FilteredLineEdit::fitting(const QString& inserted) const {
+    if (typingLimit_ <= 0) {
+        return inserted;
+    }
+    const qsizetype kept = text().size() - selectedText().size();
+    return inserted.left(std::max<qsizetype>(0, typingLimit_ - kept));
 }
 
 void FilteredLineEdit::guardedPaste(QClipboard::Mode mode) {
@@ -119,7 +131,12 @@ void FilteredLineEdit::guardedPaste(QClipboard::Mode mode) {
         refuse();
         return;
     }
-    if (mode == QClipboard::Clipboard) {
+    if (typingLimit_ > 0) {
+        const QString part = fitting(text);
+        if (!part.isEmpty()) {
+            insert(part);
+        }
+    } else if (mode == QClipboard::Clipboard) {
         paste();
     } else {
         insert(text);
@@ -194,7 +211,23 @@ void FilteredLineEdit::checkUserEdit(const QString& text) {
         ++suffix;
     }
     const QString inserted = text.mid(prefix, text.size() - prefix - suffix);
-    if (inserted.isEmpty() || accepts(inserted)) {
+    if (inserted.isEmpty()) {
+        lastText_ = text;
+        return;
+    }
+    if (accepts(inserted)) {
+        // Dropped or composed text beyond the typing limit: keep what fits.
+        const qsizetype room = typingLimit_ - prefix - suffix;
+        if (typingLimit_ > 0 && text.size() > typingLimit_ && text.size() > before.size()) {
+            const QString kept = text.left(prefix) + inserted.left(std::max<qsizetype>(0, room)) +
+                                 text.right(suffix);
+            reverting_ = true;
+            setText(kept);
+            setCursorPosition(static_cast<int>(kept.size() - suffix));
+            reverting_ = false;
+            lastText_ = kept;
+            return;
+        }
         lastText_ = text;
         return;
     }

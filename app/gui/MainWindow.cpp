@@ -2,6 +2,7 @@
 
 #include "app/ChartFile.h"
 #include "app/ProgramText.h"
+#include "app/SafeFile.h"
 #include "app/TimeZoneCatalog.h"
 #include "app/gui/Dialogs.h"
 #include "app/gui/EntryPanel.h"
@@ -228,7 +229,13 @@ void MainWindow::FindCoordinatesOnline() {
 }
 
 void MainWindow::SaveReading() {
-    const auto path = dialogs_.chooseSaveFile(Text(session_.LastSavePath));
+    auto path = dialogs_.chooseSaveFile(Text(session_.LastSavePath));
+    // A write-protected file is not accepted: said before anything is written, then the dialog
+    // opens again where the user was.
+    while (path && IsReadOnlyFile(QFile::encodeName(*path).toStdString())) {
+        dialogs_.showMessage(Text(ReadOnlyFileMessage(Utf8(*path))), MessageIcon::Error);
+        path = dialogs_.chooseSaveFile(*path);
+    }
     if (!path) {
         return;
     }

@@ -149,5 +149,58 @@ TEST_F(EntryFilterTest, TextFromAFileIsNotRevertedByTheNextKeystroke) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(EntryFilterTest, TextFromAFileIsNotCutAndTypingStillStopsAtThreeCharacters) {
+    EntryForm form = window->entry();
+    form.lonDeg = "1234";
+    form.latDeg = " 77 ";
+    form.latMin = "12.5";
+    form.name = "O'Brien";
+    window->setEntry(form);
+    EXPECT_EQ(box("txtLonDeg").text(), "1234");
+    EXPECT_EQ(box("txtLatDeg").text(), " 77 ");
+    EXPECT_EQ(box("txtLatMin").text(), "12.5");
+    EXPECT_EQ(box("txtName").text(), "O'Brien");
+    EXPECT_EQ(window->entry(), form);
+
+    // A box that holds more than typing could put there takes no more keys, but shrinks.
+    auto& degrees = box("txtLonDeg");
+    degrees.setFocus();
+    degrees.end(false);
+    QTest::keyClicks(&degrees, "5");
+    EXPECT_EQ(degrees.text(), "1234");
+    key("txtLonDeg", Qt::Key_Backspace);
+    key("txtLonDeg", Qt::Key_Backspace);
+    QTest::keyClicks(&degrees, "56");
+    EXPECT_EQ(degrees.text(), "125");
+    // Typing over a selection counts what stays.
+    key("txtLonDeg", Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&degrees, "9876");
+    EXPECT_EQ(degrees.text(), "987");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(EntryFilterTest, PastedDroppedAndComposedDigitsStopAtThreeCharacters) {
+    setClipboard("12345");
+    QTest::keyClick(&box("txtLatMin"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box("txtLatMin").text(), "123");
+    QTest::keyClick(&box("txtLatMin"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box("txtLatMin").text(), "123") << "a full box takes nothing";
+
+    auto& minutes = box("txtLonMin");
+    minutes.setText("1");
+    QMimeData data;
+    data.setText("4567");
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    static_cast<QObject&>(minutes).event(&drop);
+    EXPECT_EQ(minutes.text().size(), 3);
+    EXPECT_TRUE(minutes.text().contains('1')) << minutes.text().toStdString();
+
+    QInputMethodEvent event;
+    event.setCommitString("98765");
+    QApplication::sendEvent(&box("txtLatDeg"), &event);
+    EXPECT_EQ(box("txtLatDeg").text(), "987");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 } // namespace
 } // namespace kovrel::test

@@ -356,5 +356,54 @@ TEST_F(MainWindowFileTest, FailedSaveIsReported) {
     EXPECT_FALSE(QFile::exists(path("no-such-folder/ann.kvr")));
 }
 
+TEST_F(MainWindowFileTest, FileTextsGoIntoTheBoxesAsTheyStandAndTheReadingIsShown) {
+    // Texts no keystroke could type, and a degree line longer than the three typed characters.
+    ChartLines lines = kAnnLines;
+    lines[0] = "O'Brien";
+    lines[7] = "1234";
+    lines[9] = " 77 ";
+    lines[10] = "12.5";
+    lines[14] = "Saint-Denis";
+    ASSERT_EQ(ErrorOf(WriteChartFile(path("odd.kvr").toStdString(), lines)), "");
+    open("odd.kvr");
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    EXPECT_EQ(box("txtName").text(), "O'Brien");
+    EXPECT_EQ(box("txtLonDeg").text(), "1234");
+    EXPECT_EQ(box("txtLatDeg").text(), "77"); // saved trimmed, as every line is
+    EXPECT_EQ(box("txtLatMin").text(), "12.5");
+    EXPECT_EQ(box("txtCity").text(), "Saint-Denis");
+    EXPECT_EQ(frontPanel(), "fraResult_3");
+    EXPECT_EQ(window->session().birth.LonDegrees, 1234);
+    EXPECT_EQ(window->session().birth.LatMinutes, 12); // 12.5: halves go to the even neighbour
+}
+
+TEST_F(MainWindowFileTest, ReadOnlyFileIsRefusedBeforeAnythingIsWrittenAndTheDialogOpensAgain) {
+    calculateNewDelhi();
+    const QString locked = path("locked.kvr");
+    {
+        QFile file(locked);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("kept");
+    }
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup));
+    dialogs.saveAnswers = {locked, path("ann.kvr")};
+    click("cmdSave_0");
+    EXPECT_EQ(dialogs.messages, std::vector{Error("The file \"" + locked +
+                                                  "\" is read-only. Please choose another file.")});
+    EXPECT_EQ(dialogs.saveInitialPaths, (std::vector<QString>{"", locked}));
+    EXPECT_EQ(FileBytes(locked.toStdString()), "kept");
+    EXPECT_EQ(ReadChartFile(path("ann.kvr").toStdString()).value(), kAnnLines);
+    EXPECT_EQ(window->session().LastSavePath, path("ann.kvr").toStdString());
+
+    // Refused, then cancelled: nothing written, the last path as it was.
+    dialogs.clear();
+    dialogs.saveAnswers = {locked};
+    click("cmdSave_0");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.saveInitialPaths.size(), 2u);
+    EXPECT_EQ(FileBytes(locked.toStdString()), "kept");
+    EXPECT_EQ(window->session().LastSavePath, path("ann.kvr").toStdString());
+}
+
 } // namespace
 } // namespace kovrel::test

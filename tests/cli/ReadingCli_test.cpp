@@ -1,13 +1,18 @@
 #include "Examples.h"
 #include "app/ChartFile.h"
 #include "cli/ReadingCli.h"
+#include "common/Text.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <array>
+#include <cstdio>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace kovrel::test {
@@ -320,6 +325,100 @@ TEST_F(ReadingCliFiles, ShortFileStopsAtTheWindowsValidationAndFilesTakeNoBirthF
     const std::string good = (kTestData / "ann_new_delhi.kvr").string();
     EXPECT_EQ(Cli({good, "--dst"}).status, kExitUsage);
     EXPECT_EQ(Cli(With(AnnFlags(), {good})).status, kExitUsage);
+}
+
+TEST(ReadingCliUsage, FlagWithoutItsValueIsNamed) {
+    // The next flag is not taken as the value, whichever flags meet.
+    const struct {
+        std::vector<std::string> args;
+        const char* named;
+    } cases[] = {
+        {With({"--name"}, Without(AnnFlags(), "--name")), "--name expects"},
+        {{"--date", "--time", "08:30"}, "--date expects"},
+        {With(AnnFlags(), {"--city", "--json"}), "--city expects"},
+        {With(AnnFlags(), {"--save", "--state=Delhi"}), "--save expects"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Cli(c.args);
+        EXPECT_EQ(run.status, kExitUsage) << c.named;
+        EXPECT_THAT(run.err, HasSubstr(c.named));
+        EXPECT_THAT(run.err, HasSubstr("missing"));
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
+    // A value that merely starts with a dash is still a value, and is judged as one.
+    const CliRun dashed = Cli(Replaced(AnnFlags(), "--name", "-Ann"));
+    EXPECT_EQ(dashed.status, kExitUsage);
+    EXPECT_THAT(dashed.err, HasSubstr("--name expects only letters"));
+}
+
+TEST(ReadingCliUsage, ControlCharactersInMessagesAreMasked) {
+    // Whatever the flag library, a file name or a value brings along stays on one line.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--zo\nFAKE: all good"},
+          Replaced(AnnFlags(), "--zone", "IST\n\x1B[2J"),
+          std::vector<std::string>{"/tmp/no\rsuch\n.kvr"}, std::vector<std::string>{"a\x7F.kvr"}}) {
+        const CliRun run = Cli(args);
+        EXPECT_NE(run.status, kExitOk);
+        ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
+        EXPECT_EQ(run.err.find_first_of("\r\x1B\x7F"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);
+    }
+    EXPECT_EQ(MaskControlCharacters("a\tb\xC2\x9B"
+                                    "c\xC2\xA9"),
+              "a?b?c\xC2\xA9"); // CSI; (c)
+}
+
+// An output that takes nothing, as a full disk or a closed pipe.
+class RefusingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(ReadingCliOutput, OutputThatCannotBeWrittenIsAFailure) {
+    for (const std::vector<std::string>& args :
+         {AnnFlags(), std::vector<std::string>{"--zones"}, std::vector<std::string>{"--help"},
+          std::vector<std::string>{(kTestData / "ann_new_delhi.kvr").string()}}) {
+        RefusingBuffer refusing;
+        std::ostream out(&refusing);
+        std::ostringstream err;
+        EXPECT_EQ(RunReadingCli(args, out, err), kExitRefused) << args.front();
+        EXPECT_EQ(err.str(), "kovrel-reading: the output could not be written\n");
+    }
+    // A refusal keeps its own status and says why first.
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::ostringstream err;
+    EXPECT_EQ(RunReadingCli({"--date"}, out, err), kExitUsage);
+}
+
+// The built program with its standard output sent to `redirection`; its status and stderr.
+std::pair<int, std::string> ProgramStatus(const std::string& redirection) {
+    const std::string command = std::string(KOVREL_READING_EXE) +
+                                " --date 1990-03-15 --time 08:30 --zone 34 --lat 28:36N "
+                                "--lon 77:12E 2>&1 " +
+                                redirection;
+    FILE* pipe = popen(("{ " + command + "; } 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        return {-1, {}};
+    }
+    std::string text;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+        text.append(buffer.data(), n);
+    }
+    const int raw = pclose(pipe);
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text};
+}
+
+TEST(ReadingProgramOutput, FullOrClosedOutputEndsWithStatusOne) {
+    // 2>&1 comes first, so the messages reach the test while stdout goes elsewhere.
+    for (const char* redirection : {"> /dev/full", ">&-"}) {
+        const auto [status, messages] = ProgramStatus(redirection);
+        EXPECT_EQ(status, 1) << redirection;
+        EXPECT_EQ(messages, "kovrel-reading: the output could not be written\n") << redirection;
+    }
+    EXPECT_EQ(ProgramStatus("> /dev/null").first, 0);
 }
 
 } // namespace
