@@ -4,6 +4,8 @@
 #include "app/EntryValidation.h"
 #include "app/TimeZoneCatalog.h"
 #include "common/Text.h"
+#include "places/PlaceEntry.h"
+#include "places/PlaceQuery.h"
 
 #include <CLI/CLI.hpp>
 
@@ -11,6 +13,7 @@
 #include <cctype>
 #include <charconv>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 namespace kovrel {
@@ -41,6 +44,10 @@ constexpr FlagExpectation kExpectations[] = {
     {"--state", "only letters A-Z, a-z and blanks"},
     {"--country", "only letters A-Z, a-z and blanks"},
     {"--save", "a file name ending in kvr, followed by the birth flags"},
+    {"--places", "the start of a city's name, and no other flags"},
+    {"--place", "\"City\", \"City, State\" or \"City, State, Country\" from the atlas"},
+    {"--pdf", "a file name for the printed reading"},
+    {"--chart-svg", "a file name for the chart picture"},
     {"--dst", "no value"},
     {"--json", "no value"},
 };
@@ -215,7 +222,8 @@ std::string ParseErrorLine(const CLI::ParseError& error) {
 struct CommandLine {
     CLI::App app{"Planetary relationships reading of a birth, without the window.",
                  std::string(kProgram)};
-    std::string date, time, zone, lat, lon, name, city, state, country, save;
+    std::string date, time, zone, lat, lon, name, city, state, country, save, place, places, pdf,
+        svg;
     bool dst = false;
     bool json = false;
     bool zones = false;
@@ -233,6 +241,10 @@ struct CommandLine {
     CLI::Option* countryOption;
     CLI::Option* saveOption;
     CLI::Option* jsonOption;
+    CLI::Option* placeOption;
+    CLI::Option* placesOption;
+    CLI::Option* pdfOption;
+    CLI::Option* svgOption;
 
     CommandLine() {
         app.set_help_flag("-h,--help", "Show this help and exit");
@@ -256,6 +268,18 @@ struct CommandLine {
             app.add_option("--state", state, "State (letters and blanks)")->type_name("TEXT");
         countryOption =
             app.add_option("--country", country, "Country (letters and blanks)")->type_name("TEXT");
+        placeOption = app.add_option("--place", place,
+                                     "Birth place from the atlas: fills latitude, longitude, city, "
+                                     "state, country and the zone")
+                          ->type_name("\"CITY[, STATE[, COUNTRY]]\"");
+        placesOption = app.add_option("--places", places,
+                                      "List the atlas places whose name starts so and exit")
+                           ->type_name("PREFIX");
+        pdfOption = app.add_option("--pdf", pdf, "Also write the printed reading as a PDF file")
+                        ->type_name("FILE.pdf");
+        svgOption =
+            app.add_option("--chart-svg", svg, "Also write the rasi chart as an SVG picture")
+                ->type_name("FILE.svg");
         jsonOption = app.add_flag("--json", json, "One JSON object per reading, one per line");
         app.add_flag("--zones", zones, "List the 70 time-zone rows and exit");
         saveOption = app.add_option("--save", save,
@@ -268,6 +292,16 @@ struct CommandLine {
             "--state and --country are filled with \"Unknown\" when left out; given empty, they\n"
             "are refused as the window refuses an empty box.\n"
             "\n"
+            "--place \"Pune, Maharashtra, India\" with --date and --time takes the latitude,\n"
+            "longitude, city, state, country and the zone row in force then (daylight saving\n"
+            "box unticked) from the GeoNames atlas; --lat, --lon, --zone, --dst, --city, --state\n"
+            "and --country given as well take precedence. A name several places share is refused\n"
+            "with a list of them; a clock time that never happened or happened twice there is\n"
+            "refused unless --zone is given. --places PREFIX lists the atlas places.\n"
+            "\n"
+            "--pdf and --chart-svg write the printed reading and the chart picture of a reading\n"
+            "from flags or of a single saved reading; the reading is printed as well.\n"
+            "\n"
             "Every entry passes the window's own checks before it is calculated, and a saved\n"
             "reading is opened exactly as the window opens it.\n"
             "\n"
@@ -279,7 +313,7 @@ struct CommandLine {
     bool anyBirthFlag() const {
         for (const CLI::Option* option :
              {dateOption, timeOption, zoneOption, latOption, lonOption, dstOption, nameOption,
-              cityOption, stateOption, countryOption, saveOption}) {
+              cityOption, stateOption, countryOption, saveOption, placeOption}) {
             if (option->count() > 0) {
                 return true;
             }
@@ -288,13 +322,30 @@ struct CommandLine {
     }
 };
 
-// The entry the birth flags describe, as the entry panel would hold it.
-Result<EntryForm> EntryFromFlags(const CommandLine& line) {
-    const std::pair<std::string_view, const CLI::Option*> required[] = {{"--date", line.dateOption},
-                                                                        {"--time", line.timeOption},
-                                                                        {"--zone", line.zoneOption},
-                                                                        {"--lat", line.latOption},
-                                                                        {"--lon", line.lonOption}};
+Fault RefusePlace(const CommandLine& line, const PlaceLookup& lookup) {
+    std::string message = "--place " + Quoted(line.place) + ": " + lookup.message;
+    if (!lookup.candidates.empty()) {
+        std::string listed;
+        for (const std::string& candidate : lookup.candidates) {
+            listed += (listed.empty() ? "" : "; ") + candidate;
+        }
+        message += " It could be: " + listed;
+    }
+    return Fault{message};
+}
+
+// The entry the birth flags describe, as the entry panel would hold it. With --place, what the
+// atlas gives is filled in first and the flags given as well are applied over it, as a user
+// would correct the boxes after choosing a place.
+Result<EntryForm> EntryFromFlags(const CommandLine& line, std::optional<PlaceRequest>& place) {
+    const bool fromAtlas = line.placeOption->count() > 0;
+    std::vector<std::pair<std::string_view, const CLI::Option*>> required = {
+        {"--date", line.dateOption}, {"--time", line.timeOption}};
+    if (!fromAtlas) {
+        required.insert(
+            required.end(),
+            {{"--zone", line.zoneOption}, {"--lat", line.latOption}, {"--lon", line.lonOption}});
+    }
     for (const auto& [flag, option] : required) {
         if (option->count() == 0) {
             return Fault{std::string(flag) + " is missing; it expects " +
@@ -302,24 +353,64 @@ Result<EntryForm> EntryFromFlags(const CommandLine& line) {
         }
     }
     EntryForm entry;
-    const Result<> steps[] = {
-        ApplyDate(line.date, entry),
-        ApplyTime(line.time, entry),
-        ApplyZone(line.zone, entry),
-        ApplyAngle("--lat", line.lat, 'N', LatitudeChoice::North, 'S', LatitudeChoice::South,
-                   entry.latDeg, entry.latMin, entry.latitude),
-        ApplyAngle("--lon", line.lon, 'E', LongitudeChoice::East, 'W', LongitudeChoice::West,
-                   entry.lonDeg, entry.lonMin, entry.longitude),
-        ApplyText("--name", line.nameOption, line.name, entry.name),
-        ApplyText("--city", line.cityOption, line.city, entry.city),
-        ApplyText("--state", line.stateOption, line.state, entry.state),
-        ApplyText("--country", line.countryOption, line.country, entry.country),
-    };
+    if (Result<> date = ApplyDate(line.date, entry); !date) {
+        return date.fault();
+    }
+    if (Result<> time = ApplyTime(line.time, entry); !time) {
+        return time.fault();
+    }
+    std::optional<AtlasCity> city;
+    if (fromAtlas) {
+        const PlaceLookup lookup = ResolvePlace(line.place);
+        if (lookup.outcome != PlaceLookupOutcome::Found || !lookup.city) {
+            return RefusePlace(line, lookup);
+        }
+        city = lookup.city;
+        entry = FillEntryFromCity(*city, entry).entry;
+        if (entry.state.empty()) {
+            // Not every atlas city has a state, but the window refuses an empty box.
+            entry.state = std::string(kOmittedText);
+        }
+    }
+    const auto given = [&](const CLI::Option* option) { return !fromAtlas || option->count() > 0; };
+    std::vector<Result<>> steps;
+    if (given(line.zoneOption)) {
+        steps.push_back(ApplyZone(line.zone, entry));
+    }
+    if (given(line.latOption)) {
+        steps.push_back(ApplyAngle("--lat", line.lat, 'N', LatitudeChoice::North, 'S',
+                                   LatitudeChoice::South, entry.latDeg, entry.latMin,
+                                   entry.latitude));
+    }
+    if (given(line.lonOption)) {
+        steps.push_back(ApplyAngle("--lon", line.lon, 'E', LongitudeChoice::East, 'W',
+                                   LongitudeChoice::West, entry.lonDeg, entry.lonMin,
+                                   entry.longitude));
+    }
+    steps.push_back(ApplyText("--name", line.nameOption, line.name, entry.name));
+    const std::tuple<std::string_view, const CLI::Option*, const std::string*, std::string*>
+        texts[] = {{"--city", line.cityOption, &line.city, &entry.city},
+                   {"--state", line.stateOption, &line.state, &entry.state},
+                   {"--country", line.countryOption, &line.country, &entry.country}};
+    for (const auto& [flag, option, value, field] : texts) {
+        if (given(option)) {
+            steps.push_back(ApplyText(flag, option, *value, *field));
+        }
+    }
     // The first flag in this order that is refused is the one reported.
     for (const Result<>& step : steps) {
         if (!step) {
             return step.fault();
         }
+    }
+    if (city) {
+        // Chosen again after --lat and --lon, whose hemisphere the notes depend on.
+        const bool zoneGiven = line.zoneOption->count() > 0;
+        PlaceFill fill = RechooseZone(city->ianaZone, entry);
+        if (!zoneGiven) {
+            entry.zoneIndex = fill.entry.zoneIndex;
+        }
+        place = PlaceRequest{*city, std::move(fill.zone), zoneGiven};
     }
     entry.dst = line.dst;
     return entry;
@@ -368,8 +459,30 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
         return Fault{ParseErrorLine(error)};
     }
     request.json = line.json;
+    if (line.placesOption->count() > 0) {
+        if (line.anyBirthFlag() || line.zones || line.jsonOption->count() > 0 ||
+            !line.files.empty() || line.pdfOption->count() > 0 || line.svgOption->count() > 0) {
+            return Fault{"--places takes no other flags"};
+        }
+        request.mode = RunMode::Places;
+        request.placesPrefix = line.places;
+        return request;
+    }
+    if (line.pdfOption->count() > 0) {
+        if (line.pdf.empty()) {
+            return RefuseValue("--pdf", line.pdf);
+        }
+        request.pdfPath = line.pdf;
+    }
+    if (line.svgOption->count() > 0) {
+        if (line.svg.empty()) {
+            return RefuseValue("--chart-svg", line.svg);
+        }
+        request.svgPath = line.svg;
+    }
     if (line.zones) {
-        if (line.anyBirthFlag() || line.jsonOption->count() > 0 || !line.files.empty()) {
+        if (line.anyBirthFlag() || line.jsonOption->count() > 0 || !line.files.empty() ||
+            request.pdfPath || request.svgPath) {
             return Fault{"--zones takes no other flags"};
         }
         request.mode = RunMode::Zones;
@@ -379,13 +492,16 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
         if (line.anyBirthFlag()) {
             return Fault{"FILE.kvr arguments take no birth flags or --save (only --json)"};
         }
+        if ((request.pdfPath || request.svgPath) && line.files.size() != 1) {
+            return Fault{"--pdf and --chart-svg take a single FILE.kvr argument"};
+        }
         request.mode = RunMode::Files;
         request.files = line.files;
         return request;
     }
     if (!line.anyBirthFlag()) {
-        return Fault{"expects the birth flags (--date, --time, --zone, --lat, --lon), "
-                     "FILE.kvr arguments or --zones; see --help"};
+        return Fault{"expects the birth flags (--date, --time, --zone, --lat, --lon, or --place "
+                     "for the last three), FILE.kvr arguments, --zones or --places; see --help"};
     }
     request.mode = RunMode::Flags;
     if (line.saveOption->count() > 0) {
@@ -394,7 +510,7 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
         }
         request.savePath = line.save;
     }
-    Result<EntryForm> entry = EntryFromFlags(line);
+    Result<EntryForm> entry = EntryFromFlags(line, request.place);
     if (!entry) {
         return entry.fault();
     }

@@ -5,7 +5,10 @@
 #include "cli/CommandLine.h"
 #include "cli/ReadingReport.h"
 #include "common/Text.h"
+#include "places/PlaceEntry.h"
+#include "places/PlaceQuery.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -22,15 +25,99 @@ void ReportError(std::ostream& err, std::string_view subject, std::string_view m
     err << MaskControlCharacters(subject) << ": " << MaskControlCharacters(message) << '\n';
 }
 
-void PrintReading(std::ostream& out, bool json, const Session& session) {
+void PrintReading(std::ostream& out, bool json, const Session& session,
+                  const PlaceReport* place = nullptr) {
     if (json) {
-        out << JsonReport(session.birth, session.reading) << '\n';
+        out << (place != nullptr ? JsonReport(session.birth, session.reading, *place)
+                                 : JsonReport(session.birth, session.reading))
+            << '\n';
     } else {
         out << TextReport(session.birth, session.zoneRow, session.reading);
     }
 }
 
-int RunFromFlags(const CommandRequest& request, std::ostream& out, std::ostream& err) {
+// The rows a clock time could stand for when the clocks moved over it: before and after the
+// change.
+std::string CandidateRows(const ZoneInForce& zone) {
+    std::string listed;
+    for (const ZoneOffset& offset : {zone.before, zone.after}) {
+        const int row = RowForOffset(offset.offsetSeconds, offset.abbreviation);
+        listed += (listed.empty() ? "" : " or ") + std::to_string(row) + " \"" +
+                  std::string(TimeZoneCatalog[row].displayText) + "\"";
+    }
+    return listed;
+}
+
+// A zone the atlas could not settle is refused before anything is calculated: a guessed row
+// would move the birth by an hour without a word.
+std::optional<std::string> UnsettledZone(const PlaceRequest& place) {
+    if (place.zoneGiven) {
+        return std::nullopt;
+    }
+    if (!place.zone.choice) {
+        return place.zone.error;
+    }
+    const ZoneChoice& choice = *place.zone.choice;
+    const std::string when =
+        "--place \"" + PlaceLabel(place.city) + "\" (" + choice.ianaZone + "): the clock time ";
+    switch (choice.inForce.kind) {
+    case LocalTimeKind::Unique:
+        return std::nullopt;
+    case LocalTimeKind::Skipped:
+        return when + "never happened there (the clocks moved forward); it could be zone row " +
+               CandidateRows(choice.inForce) + ": give --zone";
+    case LocalTimeKind::Repeated:
+        return when + "happened twice there (the clocks moved back); it could be zone row " +
+               CandidateRows(choice.inForce) + ": give --zone";
+    }
+    return std::nullopt;
+}
+
+PlaceReport ReportOfPlace(const PlaceRequest& place, const Session& session) {
+    PlaceReport report;
+    report.city = std::string(place.city.name);
+    report.state = std::string(place.city.state);
+    report.country = std::string(place.city.country);
+    report.latitude = LatitudeText(place.city.latitudeE5);
+    report.longitude = LongitudeText(place.city.longitudeE5);
+    report.ianaZone = std::string(place.city.ianaZone);
+    report.zoneRow = session.zoneRow;
+    if (place.zone.choice) {
+        const ZoneChoice& choice = *place.zone.choice;
+        report.utcOffset = IsoOffsetText(choice.chosen.offsetSeconds);
+        report.dst = choice.chosen.dst;
+        // The notes are about the assistant's row; a row given with --zone is the user's own.
+        if (choice.zoneRow == session.zoneRow) {
+            report.notes = choice.notes;
+        }
+    }
+    return report;
+}
+
+// --pdf and --chart-svg, after the reading is calculated.
+int ExportReading(const CommandRequest& request, const Session& session,
+                  const ReadingExports& exports, std::ostream& err) {
+    const std::pair<const std::optional<std::string>*, const ReadingExports::Writer*> writers[] = {
+        {&request.pdfPath, &exports.pdf}, {&request.svgPath, &exports.svg}};
+    for (const auto& [path, writer] : writers) {
+        if (*path) {
+            if (const std::string error = (*writer)(**path, session); !error.empty()) {
+                ReportError(err, kProgram, **path + ": " + error);
+                return kExitRefused;
+            }
+        }
+    }
+    return kExitOk;
+}
+
+int RunFromFlags(const CommandRequest& request, const ReadingExports& exports, std::ostream& out,
+                 std::ostream& err) {
+    if (request.place) {
+        if (const std::optional<std::string> unsettled = UnsettledZone(*request.place)) {
+            ReportError(err, kProgram, *unsettled);
+            return kExitRefused;
+        }
+    }
     Session session;
     if (const Result<Reading> reading = RunCalculation(request.entry, session); !reading) {
         ReportError(err, kProgram, reading.fault().message);
@@ -46,7 +133,15 @@ int RunFromFlags(const CommandRequest& request, std::ostream& out, std::ostream&
             return kExitRefused;
         }
     }
-    PrintReading(out, request.json, session);
+    if (const int exported = ExportReading(request, session, exports, err); exported != kExitOk) {
+        return exported;
+    }
+    if (request.place) {
+        const PlaceReport place = ReportOfPlace(*request.place, session);
+        PrintReading(out, request.json, session, &place);
+    } else {
+        PrintReading(out, request.json, session);
+    }
     return kExitOk;
 }
 
@@ -65,7 +160,8 @@ Result<Session> ReadOneFile(const std::string& path) {
     return session;
 }
 
-int RunFromFiles(const CommandRequest& request, std::ostream& out, std::ostream& err) {
+int RunFromFiles(const CommandRequest& request, const ReadingExports& exports, std::ostream& out,
+                 std::ostream& err) {
     int status = kExitOk;
     bool printed = false;
     for (const std::string& path : request.files) {
@@ -79,6 +175,9 @@ int RunFromFiles(const CommandRequest& request, std::ostream& out, std::ostream&
             }
             continue;
         }
+        if (const int exported = ExportReading(request, *file, exports, err); exported != kExitOk) {
+            return exported;
+        }
         if (!request.json) {
             out << (printed ? "\n" : "") << "File:      " << path << '\n';
         }
@@ -88,10 +187,17 @@ int RunFromFiles(const CommandRequest& request, std::ostream& out, std::ostream&
     return status;
 }
 
-int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+               const ReadingExports& exports) {
     const Result<CommandRequest> request = ParseCommandLine(args);
     if (!request) {
         ReportError(err, kProgram, request.fault().message);
+        return kExitUsage;
+    }
+    if ((request->pdfPath && !exports.pdf) || (request->svgPath && !exports.svg)) {
+        ReportError(err, kProgram,
+                    std::string(request->pdfPath && !exports.pdf ? "--pdf" : "--chart-svg") +
+                        " is not available in this build (it was built without the window)");
         return kExitUsage;
     }
     switch (request->mode) {
@@ -101,18 +207,24 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     case RunMode::Zones:
         out << ZoneListText();
         return kExitOk;
+    case RunMode::Places:
+        for (const std::string& line : PlaceListing(request->placesPrefix)) {
+            out << line << '\n';
+        }
+        return kExitOk;
     case RunMode::Files:
-        return RunFromFiles(*request, out, err);
+        return RunFromFiles(*request, exports, out, err);
     case RunMode::Flags:
         break;
     }
-    return RunFromFlags(*request, out, err);
+    return RunFromFlags(*request, exports, out, err);
 }
 
 } // namespace
 
-int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const int status = RunCommand(args, out, err);
+int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const ReadingExports& exports) {
+    const int status = RunCommand(args, out, err, exports);
     // A reading that did not reach its reader is no success: a full disk or a closed pipe
     // must not look like a printed reading to a script.
     out.flush();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/Calculation.h"
+
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -11,11 +14,21 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1; // an entry, a file or a save failed
 inline constexpr int kExitUsage = 2;   // a malformed or missing flag
 
+// Writers of a calculated reading to a file, for --pdf and --chart-svg. Each returns "" or the
+// error. They paint with Qt, so the core tool leaves them empty and only the program built with
+// the window passes them; an empty one makes its flag "not available in this build".
+struct ReadingExports {
+    using Writer = std::function<std::string(const std::string& path, const Session& session)>;
+    Writer pdf;
+    Writer svg;
+};
+
 // The whole command-line tool. `args` are the arguments without the program name; readings go to
 // `out`, errors to `err`. Returns the exit status.
 //
 // Every reading walks the window's road: the flags or a saved file become an EntryForm, which
 // passes ValidateInput, is copied into BirthDetails and goes through ComputeReading.
-int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                  const ReadingExports& exports = {});
 
 } // namespace kovrel

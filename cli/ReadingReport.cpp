@@ -168,7 +168,9 @@ std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& re
     return text.str();
 }
 
-std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
+namespace {
+
+Json ReportObject(const BirthDetails& birth, const Reading& reading) {
     Json planets = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         planets.push_back(
@@ -197,16 +199,54 @@ std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
         compound.push_back(Json(row));
     }
 
-    const Json report{{"name", birth.Name},
-                      {"ayanamsa", reading.Ayanamsa},
-                      {"moon_longitude", reading.MoonLongitudeText},
-                      {"planets", std::move(planets)},
-                      {"natural", std::move(naturalRows)},
-                      {"temporary", std::move(temporaryRows)},
-                      {"compound", std::move(compound)}};
+    return Json{{"name", birth.Name},
+                {"ayanamsa", reading.Ayanamsa},
+                {"moon_longitude", reading.MoonLongitudeText},
+                {"planets", std::move(planets)},
+                {"natural", std::move(naturalRows)},
+                {"temporary", std::move(temporaryRows)},
+                {"compound", std::move(compound)}};
+}
+
+std::string Dumped(const Json& report) {
     // Not ASCII-escaped, so the degree sign stays one UTF-8 character; invalid bytes (a name
     // from a damaged file) are replaced instead of aborting the whole run.
     return report.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+} // namespace
+
+std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
+    return Dumped(ReportObject(birth, reading));
+}
+
+std::string IsoOffsetText(int offsetSeconds) {
+    const int magnitude = offsetSeconds < 0 ? -offsetSeconds : offsetSeconds;
+    const auto twoDigits = [](int value) {
+        return std::string(value < 10 ? "0" : "") + std::to_string(value);
+    };
+    std::string text = std::string(offsetSeconds < 0 ? "-" : "+") + twoDigits(magnitude / 3600) +
+                       ":" + twoDigits(magnitude / 60 % 60);
+    if (magnitude % 60 != 0) {
+        text += ":" + twoDigits(magnitude % 60);
+    }
+    return text;
+}
+
+std::string JsonReport(const BirthDetails& birth, const Reading& reading,
+                       const PlaceReport& place) {
+    Json report = ReportObject(birth, reading);
+    report["place"] = Json{{"city", place.city},
+                           {"state", place.state},
+                           {"country", place.country},
+                           {"latitude", place.latitude},
+                           {"longitude", place.longitude},
+                           {"iana_zone", place.ianaZone},
+                           {"utc_offset", place.utcOffset},
+                           {"dst", place.dst},
+                           {"zone_row", place.zoneRow},
+                           {"notes", place.notes}};
+    return Dumped(report);
 }
 
 std::string JsonFileError(std::string_view path, std::string_view message) {

@@ -26,6 +26,24 @@ std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& re
 // name, ayanamsa, moon_longitude, planets, natural, temporary, compound.
 std::string JsonReport(const BirthDetails& birth, const Reading& reading);
 
+// Where a reading's place came from when the atlas filled it, for the "place" object of the JSON
+// report.
+struct PlaceReport {
+    std::string city, state, country;
+    std::string latitude, longitude; // "18:31N", "73:51E"
+    std::string ianaZone;            // "Asia/Kolkata"
+    std::string utcOffset;           // "+05:30"
+    bool dst = false;                // the zone kept daylight saving then
+    int zoneRow = 0;                 // the row the reading used
+    std::vector<std::string> notes;  // what the row means for the reading; often none
+};
+
+// "+05:30", "-04:00", "+01:19:32": an offset east of UTC in seconds as ISO 8601 writes it.
+std::string IsoOffsetText(int offsetSeconds);
+
+// The report above with a "place" object added.
+std::string JsonReport(const BirthDetails& birth, const Reading& reading, const PlaceReport& place);
+
 // {"file": path, "error": message} on one line, without a trailing newline. Bytes of the path
 // that are not UTF-8 are replaced rather than refused, since paths are whatever the system has.
 std::string JsonFileError(std::string_view path, std::string_view message);

@@ -1,0 +1,52 @@
+// kovrel-reading built with the window: the same tool, and --pdf and --chart-svg painted by the
+// window's own print and chart code.
+
+#include "chart/gui/ReadingPrint.h"
+#include "cli/ReadingCli.h"
+
+#include <QApplication>
+
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+bool Unset(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr || *value == '\0';
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // Qt is started only for a picture, so a plain reading costs no more than the core tool.
+    // QPrinter, which the printed document shares with the window, wants a QApplication; Qt
+    // gets only the program name, the tool reads its own flags.
+    int qtArgc = argc > 0 ? 1 : 0;
+    std::optional<QApplication> application;
+    const auto startQt = [&] {
+        if (application) {
+            return;
+        }
+        // A script on a server has no display; the pictures need none.
+        if (Unset("DISPLAY") && Unset("WAYLAND_DISPLAY") && Unset("QT_QPA_PLATFORM")) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        }
+        application.emplace(qtArgc, argv);
+    };
+
+    kovrel::ReadingExports exports;
+    exports.pdf = [&](const std::string& path, const kovrel::Session& session) {
+        startQt();
+        return kovrel::WriteReadingPdf(path, session.birth, session.zoneRow, session.reading);
+    };
+    exports.svg = [&](const std::string& path, const kovrel::Session& session) {
+        startQt();
+        return kovrel::WriteChartSvg(path, session.birth, session.zoneRow, session.reading);
+    };
+    return kovrel::RunReadingCli(args, std::cout, std::cerr, exports);
+}
