@@ -104,7 +104,10 @@ TEST_F(MainWindowTest, MenusHoldTheirEntries) {
         return list;
     };
     EXPECT_EQ(get<QMenu>("mnuFile").title(), "&File");
-    EXPECT_EQ(texts(get<QMenu>("mnuFile")), (QStringList{"Get My &Rasi Chart", "-", "&Exit"}));
+    // The two specified entries, with open, save and the recent readings between them.
+    EXPECT_EQ(texts(get<QMenu>("mnuFile")),
+              (QStringList{"Get My &Rasi Chart", "-", "&Open Reading...", "&Save Reading...",
+                           "Recent Rea&dings", "-", "&Exit"}));
     EXPECT_EQ(get<QMenu>("mnuFile").actions()[0], &action("mnuCalculate"));
     EXPECT_EQ(get<QMenu>("mnuHelp").title(), "&Help");
     EXPECT_EQ(texts(get<QMenu>("mnuHelp")),
