@@ -1,5 +1,6 @@
 #include "app/gui/EntryAccessibility.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QWidget>
 
@@ -41,6 +42,11 @@ void NameEntryControls(QWidget* panel) {
             continue;
         }
         control->setAccessibleName(QLatin1String(naming.name));
+        // Qt's list boxes on Linux give their current item as their name and leave the caption
+        // to a label's relation; the description carries it for the lists without a label.
+        if (qobject_cast<QComboBox*>(control) != nullptr) {
+            control->setAccessibleDescription(QLatin1String(naming.name));
+        }
         if (naming.caption != nullptr) {
             if (auto* caption = panel->findChild<QLabel*>(QLatin1String(naming.caption))) {
                 caption->setBuddy(control);

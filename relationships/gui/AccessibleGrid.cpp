@@ -194,6 +194,17 @@ void MakeAccessibleGrid(QWidget* grid, const QList<QLabel*>& rowHeadings,
     for (QLabel* cell : cells) {
         shape->cells.append(cell);
     }
+    // An interface made before the grid was known (a caption or text set while a reader
+    // listens) would stay a plain group and plain labels: let the factory make them again.
+    QList<QObject*> known = {grid};
+    known += QList<QObject*>(rowHeadings.begin(), rowHeadings.end());
+    known += QList<QObject*>(columnHeadings.begin(), columnHeadings.end());
+    known += QList<QObject*>(cells.begin(), cells.end());
+    for (QObject* object : known) {
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
+    }
 }
 
 } // namespace kovrel
