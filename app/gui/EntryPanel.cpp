@@ -2,6 +2,7 @@
 
 #include "app/ProgramText.h"
 #include "app/gui/Dialogs.h"
+#include "app/gui/EntryAccessibility.h"
 #include "app/gui/FilteredLineEdit.h"
 #include "common/gui/QtText.h"
 #include "places/Atlas.h"
@@ -212,6 +213,8 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
+
+    NameEntryControls(this);
 
     connect(cmdCalculate_, &QPushButton::clicked, this, &EntryPanel::calculateRequested);
     connect(cmdOpen_, &QPushButton::clicked, this, &EntryPanel::openRequested);

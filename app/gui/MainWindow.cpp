@@ -6,6 +6,7 @@
 #include "app/TimeZoneCatalog.h"
 #include "app/gui/Dialogs.h"
 #include "app/gui/EntryPanel.h"
+#include "app/gui/RecentFiles.h"
 #include "chart/ReadingDocument.h"
 #include "chart/gui/ChartWindow.h"
 #include "chart/gui/PositionsStrip.h"
@@ -17,11 +18,24 @@
 #include "links/gui/OpenLink.h"
 #include "relationships/gui/ResultPanels.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QSettings>
+#include <QShortcutEvent>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -31,23 +45,59 @@
 
 namespace kovrel {
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
+namespace {
+
+// The local files a drag carries.
+QStringList DraggedFiles(const QMimeData* data) {
+    QStringList files;
+    if (data != nullptr && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile()) {
+                files.append(url.toLocalFile());
+            }
+        }
+    }
+    return files;
+}
+
+// A file name as a menu entry shows it: ampersands doubled so none becomes a mnemonic.
+QString MenuText(const QString& text) {
+    QString escaped = text;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
+    : QMainWindow(parent), dialogs_(dialogs), settings_(settings),
+      recent_(std::make_unique<RecentFiles>(settings)) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Text(kWindowCaption));
+    setAcceptDrops(true);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
     auto* column = new QVBoxLayout(central);
-    // The window keeps the size its panels need.
-    column->setSizeConstraint(QLayout::SetFixedSize);
 
     stack_ = new QStackedWidget(central);
     stack_->setObjectName(QStringLiteral("PanelStack"));
     entryPanel_ = new EntryPanel(dialogs_);
     stack_->addWidget(entryPanel_);
+    // The result area keeps the geometry of its design and stands in the middle of a larger
+    // window.
+    auto* resultPage = new QWidget;
+    resultPage->setObjectName(QStringLiteral("ResultPage"));
+    auto* centring = new QGridLayout(resultPage);
+    centring->setContentsMargins(0, 0, 0, 0);
     results_ = new ResultPanels;
-    stack_->addWidget(results_);
-    column->addWidget(stack_);
+    results_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    centring->addWidget(results_, 1, 1);
+    centring->setRowStretch(0, 1);
+    centring->setRowStretch(2, 1);
+    centring->setColumnStretch(0, 1);
+    centring->setColumnStretch(2, 1);
+    stack_->addWidget(resultPage);
+    column->addWidget(stack_, 1);
     // Whose reading it is and the seven placements, beside the specified panels.
     strip_ = new PositionsStrip(central);
     column->addWidget(strip_);
@@ -65,6 +115,23 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent),
     buildMenus();
     LoadBuiltInTables();
     ShowEntryPanel();
+
+    // While the entry panel is in front its Open button owns its mnemonic, which the menu bar's
+    // "Make Money Online" shares: one press opens the dialog instead of only moving the focus.
+    cmdOpen_ = entryPanel_->findChild<QAbstractButton*>(QStringLiteral("cmdOpen"));
+    if (cmdOpen_ != nullptr) {
+        cmdOpen_->installEventFilter(this);
+        menuBar()->installEventFilter(this);
+    }
+    if (settings_ != nullptr) {
+        restoreGeometry(settings_->value(GeometryKey()).toByteArray());
+    }
+}
+
+MainWindow::~MainWindow() = default;
+
+QString MainWindow::GeometryKey() {
+    return QStringLiteral("Desktop/WindowGeometry");
 }
 
 void MainWindow::buildMenus() {
@@ -73,6 +140,22 @@ void MainWindow::buildMenus() {
     QAction* calculate = file->addAction(QStringLiteral("Get My &Rasi Chart"));
     calculate->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculate, &QAction::triggered, this, &MainWindow::RunCalculation);
+    file->addSeparator();
+    QAction* open = file->addAction(QStringLiteral("&Open Reading..."));
+    open->setObjectName(QStringLiteral("mnuOpenReading"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, &MainWindow::OpenReading);
+    saveAction_ = file->addAction(QStringLiteral("&Save Reading..."));
+    saveAction_->setObjectName(QStringLiteral("mnuSaveReading"));
+    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveAction_, &QAction::triggered, this, &MainWindow::SaveReading);
+    // Saving needs a calculation on screen, as the Save buttons of the result panels do.
+    connect(stack_, &QStackedWidget::currentChanged, this,
+            [this] { saveAction_->setEnabled(!entryInFront()); });
+    recentMenu_ = file->addMenu(QStringLiteral("Rece&nt Readings"));
+    recentMenu_->setObjectName(QStringLiteral("mnuRecentReadings"));
+    recentMenu_->setToolTipsVisible(true);
+    fillRecentMenu();
     file->addSeparator();
     chartAction_ = file->addAction(QStringLiteral("Show Rasi &Chart..."));
     chartAction_->setObjectName(QStringLiteral("mnuShowChart"));
@@ -87,6 +170,7 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -95,8 +179,10 @@ void MainWindow::buildMenus() {
         QAction* action = help->addAction(caption);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, link] { OpenLink(link, dialogs_); });
+        return action;
     };
-    addLink(QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), Link::OnlineHelp);
+    addLink(QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), Link::OnlineHelp)
+        ->setShortcut(QKeySequence(Qt::Key_F1));
     addLink(QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), Link::Home);
     help->addSeparator();
     addLink(QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
@@ -164,10 +250,11 @@ void MainWindow::ShowRelationships(int panel) {
 void MainWindow::ShowEntryPanel() {
     stack_->setCurrentWidget(entryPanel_);
     updateReadingActions();
+    saveAction_->setEnabled(false);
 }
 
 void MainWindow::updateReadingActions() {
-    const bool readingShown = stack_->currentWidget() == results_;
+    const bool readingShown = !entryInFront();
     strip_->setVisible(readingShown);
     for (QAction* action : {printAction_, exportAction_, chartAction_}) {
         if (action != nullptr) {
@@ -204,6 +291,10 @@ void MainWindow::exportReadingPdf() {
     if (!error.empty()) {
         dialogs_.showMessage(Text(error), MessageIcon::Error);
     }
+}
+
+bool MainWindow::entryInFront() const {
+    return stack_->currentWidget() == entryPanel_;
 }
 
 void MainWindow::FindCoordinatesOnline() {
@@ -244,7 +335,9 @@ void MainWindow::SaveReading() {
                                           ChartLinesFor(session_.birth, session_.zoneRow));
     if (!saved) {
         dialogs_.showMessage(Text(saved.fault().message), saved.fault().icon);
+        return;
     }
+    remember(*path);
 }
 
 void MainWindow::OpenReading() {
@@ -252,14 +345,116 @@ void MainWindow::OpenReading() {
     if (!path) {
         return;
     }
-    const Result<EntryForm> opened =
-        ApplyChartFile(QFile::encodeName(*path).toStdString(), entry());
+    openReadingFile(*path);
+}
+
+void MainWindow::openReadingFile(const QString& path) {
+    const Result<EntryForm> opened = ApplyChartFile(QFile::encodeName(path).toStdString(), entry());
     if (!opened) {
         dialogs_.showMessage(Text(opened.fault().message), opened.fault().icon);
         return;
     }
+    remember(path);
     setEntry(*opened);
     RunCalculation();
+}
+
+void MainWindow::remember(const QString& path) {
+    recent_->add(path);
+    fillRecentMenu();
+}
+
+void MainWindow::fillRecentMenu() {
+    recentMenu_->clear();
+    int number = 1;
+    for (const QString& path : recent_->paths()) {
+        QAction* entry = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(number).arg(MenuText(QFileInfo(path).fileName())));
+        entry->setObjectName(QStringLiteral("mnuRecent_%1").arg(number - 1));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] { openReadingFile(path); });
+        ++number;
+    }
+    recentMenu_->setEnabled(!recent_->paths().isEmpty());
+}
+
+void MainWindow::receiveFiles(const QStringList& paths) {
+    waitingFiles_ += paths;
+    if (waitingFiles_.isEmpty()) {
+        return;
+    }
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    openWaitingFiles();
+}
+
+void MainWindow::openWaitingFiles() {
+    // A command of this window that waits for the user runs to its end first.
+    if (QApplication::activeModalWidget() != nullptr) {
+        QTimer::singleShot(250, this, &MainWindow::openWaitingFiles);
+        return;
+    }
+    const QStringList files = std::exchange(waitingFiles_, {});
+    for (const QString& file : files) {
+        openReadingFile(file);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (settings_ != nullptr) {
+        settings_->setValue(GeometryKey(), saveGeometry());
+        settings_->sync();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DraggedFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList files = DraggedFiles(event->mimeData());
+    if (files.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // One reading at a time: the first file dropped.
+    openReadingFile(files.constFirst());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button as Space does. A button that takes Enter itself (the
+    // default button) never lets it come this far.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (button != nullptr && button->window() == this && button->isEnabled()) {
+            event->accept();
+            button->click();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && cmdOpen_ != nullptr && entryInFront() &&
+        cmdOpen_->isEnabled()) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        const bool openKey = shortcut->key() == QKeySequence::mnemonic(cmdOpen_->text());
+        if (openKey && (watched == menuBar() || (watched == cmdOpen_ && shortcut->isAmbiguous()))) {
+            cmdOpen_->setFocus(Qt::ShortcutFocusReason);
+            cmdOpen_->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace kovrel

@@ -4,14 +4,21 @@
 #include "app/EntryForm.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
+#include <memory>
+
+class QAbstractButton;
 class QAction;
+class QMenu;
+class QSettings;
 class QStackedWidget;
 
 namespace kovrel {
 
 class Dialogs;
 class EntryPanel;
+class RecentFiles;
 class ResultPanels;
 class ChartWindow;
 class PositionsStrip;
@@ -22,7 +29,10 @@ class PositionsStrip;
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
-    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // `settings` keeps the window's size and place and the recent readings; without it both
+    // last for this run only.
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr, QSettings* settings = nullptr);
+    ~MainWindow() override;
 
     // What the entry panel shows.
     EntryForm entry() const;
@@ -45,15 +55,37 @@ class MainWindow : public QMainWindow {
     // The printed reading: a print preview, or a PDF file the user names.
     void printReading();
     void exportReadingPdf();
+    // Opening a chosen file: the extension check, its lines applied, the calculation. The road
+    // of the open dialog, the command line, a dropped file and the recent list.
+    void openReadingFile(const QString& path);
+    // Files handed over by a second start: the window comes to the front and opens them, once
+    // no dialog of its own is waiting for the user.
+    void receiveFiles(const QStringList& paths);
+
+    static QString GeometryKey();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildMenus();
     QWidget* buildFooter();
     // The entries that need a reading on screen follow the panel in front.
     void updateReadingActions();
+    void fillRecentMenu();
+    void remember(const QString& path);
+    void openWaitingFiles();
+    bool entryInFront() const;
 
     Dialogs& dialogs_;
+    QSettings* settings_;
     Session session_;
+    std::unique_ptr<RecentFiles> recent_;
+    QStringList waitingFiles_;
 
     QStackedWidget* stack_ = nullptr;
     EntryPanel* entryPanel_ = nullptr;
@@ -63,6 +95,9 @@ class MainWindow : public QMainWindow {
     QAction* printAction_ = nullptr;
     QAction* exportAction_ = nullptr;
     QAction* chartAction_ = nullptr;
+    QAbstractButton* cmdOpen_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 };
 
 } // namespace kovrel

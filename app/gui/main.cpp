@@ -1,3 +1,4 @@
+#include "app/gui/InstanceChannel.h"
 #include "app/gui/InstanceGuard.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/ProgramIcon.h"
@@ -9,6 +10,24 @@
 #include <QFileInfo>
 #include <QSettings>
 
+namespace {
+
+// Every argument Qt leaves is a saved reading to open, named as the caller's folder sees it.
+QStringList FileArguments() {
+    QStringList files = QCoreApplication::arguments();
+    files.removeFirst();
+    for (QString& file : files) {
+        file = QFileInfo(file).absoluteFilePath();
+    }
+    return files;
+}
+
+// A running copy is given a moment to take the files; the second start ends well within two
+// seconds either way.
+constexpr int kHandOverMilliseconds = 1500;
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString appName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -17,20 +36,36 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(kovrel::ProgramIcon());
     // Closing the main window, by its close box or File Exit, ends the program.
     QApplication::setQuitOnLastWindowClosed(true);
+    const QStringList files = FileArguments();
 
     kovrel::QtDialogs dialogs;
     kovrel::InstanceGuard guard;
     if (!guard.acquire()) {
+        // A file is the running copy's to open; without one, or when that copy does not take
+        // it, this start says why it ends.
+        if (!files.isEmpty() &&
+            kovrel::InstanceChannel::Send(guard.socketPath(), files, kHandOverMilliseconds)) {
+            return 0;
+        }
         dialogs.showMessage(QStringLiteral("Application is already running"),
                             kovrel::MessageIcon::Information);
         return 0;
     }
+    // Listening starts before the reminder, so that files sent while it asks are kept.
+    kovrel::InstanceChannel channel(guard.socketPath());
+    channel.listen();
 
     QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
     kovrel::UpdateReminder(settings, QDate::currentDate(), dialogs);
 
-    kovrel::MainWindow window(dialogs);
+    kovrel::MainWindow window(dialogs, nullptr, &settings);
     dialogs.setParentWidget(&window);
     window.show();
+    for (const QString& file : files) {
+        window.openReadingFile(file);
+    }
+    QObject::connect(&channel, &kovrel::InstanceChannel::filesReceived, &window,
+                     [&] { window.receiveFiles(channel.takeReceived()); });
+    window.receiveFiles(channel.takeReceived());
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "links/gui/LinkLabel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -7,7 +9,51 @@
 
 namespace kovrel {
 
+namespace {
+
+class LinkLabelAccessible : public QAccessibleWidget {
+  public:
+    explicit LinkLabelAccessible(LinkLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text type) const override {
+        if (type == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return static_cast<const LinkLabel*>(widget())->text();
+        }
+        return QAccessibleWidget::text(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            static_cast<LinkLabel*>(widget())->activate();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+};
+
+QAccessibleInterface* LinkLabelFactory(const QString&, QObject* object) {
+    if (auto* label = qobject_cast<LinkLabel*>(object)) {
+        return new LinkLabelAccessible(label);
+    }
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    // Registered once for the whole program; it answers only for link labels.
+    static const bool registered = [] {
+        QAccessible::installFactory(&LinkLabelFactory);
+        return true;
+    }();
+    Q_UNUSED(registered);
     setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -30,7 +76,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) {
-        emit clicked();
+        activate();
     }
 }
 
@@ -40,7 +86,7 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
-        emit clicked();
+        activate();
         return;
     default:
         QLabel::keyPressEvent(event);

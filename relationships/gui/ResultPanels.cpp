@@ -5,6 +5,8 @@
 #include "common/Planets.h"
 #include "common/gui/QtText.h"
 #include "relationships/RelationTexts.h"
+#include "relationships/RowSentence.h"
+#include "relationships/gui/AccessibleGrid.h"
 #include "relationships/gui/Twips.h"
 
 #include <QApplication>
@@ -28,12 +30,20 @@ const QColor kPanelTextColour(Qt::white);
 // Room left and right of a text inside its label, so that no glyph touches the edge.
 constexpr int kTextPadding = 6;
 
+// The design's faces are drawn at their sizes beside a program font of up to 9 pt; a larger
+// system font enlarges them all by the same factor, so that the captions and headings keep
+// their size against the cells, which follow the program font.
+double FontScale() {
+    const double points = QApplication::font().pointSizeF();
+    return points > 9.0 ? points / 9.0 : 1.0;
+}
+
 QFont ResultFont(double points, bool bold, bool underline = false) {
     QFont font;
     // Verdana where it is installed, else the nearest sans serif.
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
+    font.setPointSizeF(points * FontScale());
     font.setBold(bold);
     font.setUnderline(underline);
     return font;
@@ -343,16 +353,22 @@ void ResultPanels::buildGridPanel() {
                                            firstRowTop + rowPitch * r, cellWidth, rowHeight);
         }
     }
+    MakeAccessibleGrid(gridPanel_, {rowHeadings_.begin(), rowHeadings_.end()},
+                       {columnHeadings_.begin(), columnHeadings_.end()},
+                       {compoundCells_.begin(), compoundCells_.end()});
     gridSize_ = QSize(firstColumnLeft + columnPitch * (kPlanetCount - 1) + cellWidth + twips.x(120),
                       firstRowTop + rowPitch * (kPlanetCount - 1) + rowHeight);
 }
 
 void ResultPanels::bringToFront() {
-    if (auto* stack = qobject_cast<QStackedWidget*>(parentWidget())) {
-        stack->setCurrentWidget(this);
-    } else {
-        raise();
+    // The area may stand on a page of its own inside the window's stack of panels.
+    for (QWidget* page = this; page->parentWidget() != nullptr; page = page->parentWidget()) {
+        if (auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget())) {
+            stack->setCurrentWidget(page);
+            return;
+        }
     }
+    raise();
 }
 
 void ResultPanels::bringPanelToFront(QWidget* panel) {
@@ -418,6 +434,13 @@ void ResultPanels::ShowRelationships(int panel) {
             neutralLabels_[i]->setText(Text(lists.neutrals[i]));
         }
         bringPanelToFront(listPanel_);
+    }
+
+    // Each row of the list panel read out as one sentence from its planet's label.
+    for (int i = 0; i < kPlanetCount; ++i) {
+        planetLabels_[i]->setAccessibleName(
+            Text(RowSentence(Utf8(planetLabels_[i]->text()), Utf8(friendLabels_[i]->text()),
+                             Utf8(enemyLabels_[i]->text()), Utf8(neutralLabels_[i]->text()))));
     }
 }
 

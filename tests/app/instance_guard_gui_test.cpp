@@ -1,15 +1,32 @@
-// One running copy per user: the lock is held, refused to a second copy, and a lock left by a
-// crashed run is taken over.
+// One running copy per user: the lock is held, refused to a second copy, and a lock that does
+// not name a live copy (crashed, damaged, another host's, another program's) is taken over; the
+// lock's folder is the user's alone; files go from a second start to the running copy.
+#include "app/gui/InstanceChannel.h"
 #include "app/gui/InstanceGuard.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
+#include <QSignalSpy>
+#include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace kovrel {
 namespace {
@@ -18,6 +35,13 @@ class InstanceGuardTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
     QString lockPath() const { return folder.filePath("kovrel.lock"); }
+
+    // Leaves a lock file with exactly these bytes, as a damaged or foreign file would.
+    void writeLockBytes(const QByteArray& bytes) const {
+        QFile file(lockPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
 
     // Leaves a lock file as a copy of this program with process id `pid` would, `age` seconds old.
     void writeLockOf(qint64 pid, int age = 0) const {
@@ -77,15 +101,236 @@ TEST_F(InstanceGuardTest, OldLockOfARunningCopyStillBlocks) {
     EXPECT_FALSE(guard.acquire());
 }
 
-TEST_F(InstanceGuardTest, LockLivesInTheUsersRuntimeFolder) {
+TEST_F(InstanceGuardTest, DamagedOrForeignLockIsTakenOver) {
+    QByteArray ours;
+    {
+        QLockFile probe(folder.filePath("probe.lock"));
+        ASSERT_TRUE(probe.tryLock(0));
+        QFile file(folder.filePath("probe.lock"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        ours = file.readAll();
+    }
+    // The lines after the process id: program, host, and what else this Qt version writes.
+    QList<QByteArray> lines = ours.split('\n');
+    ASSERT_GE(lines.size(), 3);
+    lines[0] = QByteArray::number(QCoreApplication::applicationPid());
+    lines[2] = "another-host-" + QSysInfo::machineHostName().toUtf8();
+    const QByteArray otherHost = lines.join('\n');
+
+    // A live process of another program under a reused process id.
+    QProcess sleeper;
+    sleeper.start("sleep", {"30"});
+    ASSERT_TRUE(sleeper.waitForStarted());
+    QByteArray reused = ours;
+    reused.replace(0, ours.indexOf('\n'), QByteArray::number(sleeper.processId()));
+
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"empty", ""},
+        {"garbage", "\x01\x02 not a lock \xff\n\n"},
+        {"no process id", "\nkovrel\n" + QSysInfo::machineHostName().toUtf8() + "\n"},
+        {"negative process id", "-4\nkovrel\n"},
+        {"another host's copy", otherHost},
+        {"another program", reused},
+    };
+    for (const auto& [what, bytes] : cases) {
+        SCOPED_TRACE(what);
+        writeLockBytes(bytes);
+        EXPECT_FALSE(LockNamesLiveCopy(lockPath()));
+        InstanceGuard guard(lockPath());
+        EXPECT_TRUE(guard.acquire());
+        EXPECT_TRUE(guard.holdsLock());
+    }
+    sleeper.kill();
+    sleeper.waitForFinished();
+}
+
+TEST_F(InstanceGuardTest, LockOfThisVeryCopyNamesALiveOne) {
+    InstanceGuard first(lockPath());
+    ASSERT_TRUE(first.acquire());
+    EXPECT_TRUE(LockNamesLiveCopy(lockPath()));
+    // Whatever the second start thinks of the contents, a held lock cannot be removed.
+    InstanceGuard second(lockPath());
+    EXPECT_FALSE(second.acquire());
+    EXPECT_TRUE(first.holdsLock());
+}
+
+// ---------------------------------------------------------------- where the lock lives
+
+class LockFolderTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(root.isValid());
+        places.runtimeRoot = root.filePath("run-user");
+        places.tempRoot = root.filePath("tmp");
+        places.home = root.filePath("home");
+        ASSERT_TRUE(QDir().mkpath(places.runtimeRoot));
+        ASSERT_TRUE(QDir().mkpath(places.tempRoot));
+        ASSERT_TRUE(QDir().mkpath(places.home));
+    }
+    static mode_t modeOf(const QString& path) {
+        struct stat status {};
+        EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0);
+        return status.st_mode & 07777;
+    }
+    QString tempFolder() const { return places.tempRoot + "/kovrel-" + QString::number(uid); }
+
+    const unsigned uid = ::getuid();
+    QTemporaryDir root;
+    LockPlaces places;
+};
+
+TEST_F(LockFolderTest, RuntimeFolderOfTheUserComesFirst) {
+    const QString runtime = places.runtimeRoot + "/" + QString::number(uid);
+    ASSERT_EQ(::mkdir(QFile::encodeName(runtime).constData(), 0700), 0);
+    EXPECT_EQ(PrivateLockFolder(uid, places), runtime);
+}
+
+TEST_F(LockFolderTest, WithoutARuntimeFolderAPrivateTemporaryFolderIsMade) {
+    EXPECT_EQ(PrivateLockFolder(uid, places), tempFolder());
+    EXPECT_EQ(modeOf(tempFolder()), 0700u);
+    // The second start finds the same folder.
+    EXPECT_EQ(PrivateLockFolder(uid, places), tempFolder());
+}
+
+TEST_F(LockFolderTest, FoldersOthersMadeOrMayWriteAreRefused) {
+    // A runtime folder anybody may write is no place for the lock.
+    const QString runtime = places.runtimeRoot + "/" + QString::number(uid);
+    ASSERT_EQ(::mkdir(QFile::encodeName(runtime).constData(), 0700), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(runtime).constData(), 0777), 0);
+    EXPECT_FALSE(IsPrivateFolder(runtime, uid));
+
+    // A link planted where the private folder goes, pointing at a folder of the user.
+    ASSERT_TRUE(QFile::link(places.home, tempFolder()));
+    EXPECT_FALSE(IsPrivateFolder(tempFolder(), uid));
+    const QString chosen = PrivateLockFolder(uid, places);
+    EXPECT_EQ(chosen, places.home + "/.cache/kovrel") << "falls back to the home's cache";
+    EXPECT_EQ(modeOf(chosen), 0700u);
+}
+
+TEST_F(LockFolderTest, TemporaryFolderOfAnotherUserIsRefused) {
+    if (::getuid() != 0) {
+        GTEST_SKIP() << "only the superuser can make a folder that belongs to someone else";
+    }
+    ASSERT_EQ(::mkdir(QFile::encodeName(tempFolder()).constData(), 0700), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(tempFolder()).constData(), 4242, 4242), 0);
+    EXPECT_FALSE(IsPrivateFolder(tempFolder(), uid));
+    EXPECT_EQ(PrivateLockFolder(uid, places), places.home + "/.cache/kovrel");
+}
+
+TEST(DefaultLockPath, IsTheSameWhateverTheEnvironment) {
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    ASSERT_TRUE(QFile::setPermissions(
-        folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
-    qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit());
-    const QFileInfo lock(InstanceGuard::DefaultLockPath());
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    qputenv("XDG_RUNTIME_DIR", elsewhere.path().toLocal8Bit());
+    const QString withRuntime = InstanceGuard::DefaultLockPath();
+    qunsetenv("XDG_RUNTIME_DIR");
+    const QString without = InstanceGuard::DefaultLockPath();
     qputenv("XDG_RUNTIME_DIR", saved);
-    EXPECT_EQ(lock.absolutePath(), QFileInfo(folder.path()).absoluteFilePath());
-    EXPECT_EQ(lock.fileName(), "kovrel.lock");
+    EXPECT_EQ(withRuntime, without);
+    EXPECT_FALSE(withRuntime.startsWith(elsewhere.path()));
+    EXPECT_TRUE(IsPrivateFolder(QFileInfo(without).absolutePath(), ::getuid()));
+    EXPECT_EQ(QFileInfo(without).fileName(), "kovrel.lock");
+}
+
+// ---------------------------------------------------------------- handing files over
+
+class InstanceChannelTest : public InstanceGuardTest {
+  protected:
+    QString socketPath() const { return InstanceGuard(lockPath()).socketPath(); }
+
+    // Sends from another thread, as a second start would from its own process, while this
+    // thread's event loop lets the running copy answer.
+    static bool SendAndServe(const QString& path, const QStringList& files, int timeoutMs = 1500) {
+        auto sent = std::async(std::launch::async,
+                               [&] { return InstanceChannel::Send(path, files, timeoutMs); });
+        while (sent.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+            QCoreApplication::processEvents();
+        }
+        QCoreApplication::processEvents();
+        return sent.get();
+    }
+
+    // A socket file as a crashed run leaves it: bound once, nobody listening.
+    void leaveStaleSocket() const {
+        const QByteArray native = QFile::encodeName(socketPath());
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        ASSERT_GE(fd, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        ASSERT_LT(native.size(), static_cast<qsizetype>(sizeof(address.sun_path)));
+        std::copy(native.begin(), native.end(), address.sun_path);
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        ::close(fd);
+        ASSERT_TRUE(QFileInfo::exists(socketPath()));
+    }
+};
+
+TEST_F(InstanceChannelTest, SocketStandsBesideTheLock) {
+    EXPECT_EQ(socketPath(), folder.filePath("kovrel.socket"));
+}
+
+TEST_F(InstanceChannelTest, FilesOfASecondStartReachTheRunningCopy) {
+    InstanceChannel running(socketPath());
+    ASSERT_TRUE(running.listen());
+    QSignalSpy arrived(&running, &InstanceChannel::filesReceived);
+    // Names as the filesystem allows them: blanks, a line break, letters beyond ASCII.
+    const QStringList files = {"/home/ann/ann.kvr", "/tmp/two words\nand a line.kvr",
+                               QString::fromUtf8("/tmp/Zoë.kvr")};
+    EXPECT_TRUE(SendAndServe(socketPath(), files));
+    EXPECT_EQ(arrived.count(), 1);
+    EXPECT_EQ(running.takeReceived(), files);
+    EXPECT_TRUE(running.takeReceived().isEmpty()) << "each file is taken once";
+}
+
+TEST_F(InstanceChannelTest, NobodyListeningFailsQuickly) {
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(InstanceChannel::Send(socketPath(), {"/tmp/a.kvr"}, 1500));
+    leaveStaleSocket();
+    EXPECT_FALSE(InstanceChannel::Send(socketPath(), {"/tmp/a.kvr"}, 1500));
+    EXPECT_LT(clock.elapsed(), 1000) << "a missing or dead socket is not waited for";
+}
+
+TEST_F(InstanceChannelTest, StaleSocketOfACrashedRunIsReplaced) {
+    leaveStaleSocket();
+    InstanceChannel running(socketPath());
+    ASSERT_TRUE(running.listen());
+    EXPECT_TRUE(SendAndServe(socketPath(), {"/tmp/a.kvr"}));
+    EXPECT_EQ(running.takeReceived(), QStringList{"/tmp/a.kvr"});
+}
+
+TEST_F(InstanceChannelTest, LivePeerIsNeverStolenFrom) {
+    InstanceChannel first(socketPath());
+    ASSERT_TRUE(first.listen());
+    InstanceChannel second(socketPath());
+    EXPECT_FALSE(second.listen());
+    EXPECT_TRUE(SendAndServe(socketPath(), {"/tmp/a.kvr"}));
+    EXPECT_EQ(first.takeReceived(), QStringList{"/tmp/a.kvr"});
+    EXPECT_TRUE(second.takeReceived().isEmpty());
+}
+
+TEST_F(InstanceChannelTest, StrayBytesAreNotTakenForFiles) {
+    InstanceChannel running(socketPath());
+    ASSERT_TRUE(running.listen());
+    auto stray = std::async(std::launch::async, [path = socketPath()] {
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        if (!socket.waitForConnected(1000)) {
+            return false;
+        }
+        socket.write(QByteArray(64, 'x'));
+        socket.waitForBytesWritten(1000);
+        socket.waitForDisconnected(1000);
+        return true;
+    });
+    while (stray.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(stray.get());
+    EXPECT_TRUE(running.takeReceived().isEmpty());
+    // And the channel still works.
+    EXPECT_TRUE(SendAndServe(socketPath(), {"/tmp/b.kvr"}));
+    EXPECT_EQ(running.takeReceived(), QStringList{"/tmp/b.kvr"});
 }
 
 } // namespace

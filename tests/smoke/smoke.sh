@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program in a private X server with a fresh home, finds its window, starts a
 # second copy and checks that it says "Application is already running" and ends, leaving one
-# window. usage: smoke.sh PATH_TO_KOVREL
+# window; a third copy given a saved reading hands it over and ends at once without a word.
+# usage: smoke.sh PATH_TO_KOVREL
 set -u
 program=${1:?usage: smoke.sh PATH_TO_KOVREL}
+reading=$(cd "$(dirname "$0")/../data" && pwd)/ann_new_delhi.kvr
 [ -x "$program" ] || { echo "not an executable: $program" >&2; exit 2; }
 
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
@@ -70,13 +72,24 @@ count=$(xdotool search --onlyvisible --name '^Kovrel v1\.15$' 2>/dev/null | wc -
 kill -0 "$first" 2>/dev/null || fail "the first copy is no longer running"
 echo "smoke: second copy refused and ended; one window remains"
 
-# File, Exit closes the window, which ends the program.
-# Without a window manager the mouse is the sure way in: click "File", then choose "Exit".
-eval "$(xdotool getwindowgeometry --shell "$main_window")"
-xdotool mousemove $((X + 20)) $((Y + 9)) click 1
-sleep 0.7
-# The open menu has the keyboard: "E" is the mnemonic of "&Exit".
-xdotool key e
+# A start with a file gives it to the running copy and ends within two seconds, silently.
+started=$(date +%s%N)
+"$program" "$reading" >"$home/third.log" 2>&1
+status=$?
+elapsed=$(( ($(date +%s%N) - started) / 1000000 ))
+[ "$status" -eq 0 ] || fail "the copy with a file ended with status $status"
+[ "$elapsed" -lt 2000 ] || fail "the copy with a file took $elapsed ms to end"
+sleep 0.5
+xdotool search --onlyvisible --name '^Kovrel$' >/dev/null 2>&1 &&
+    fail "a message box appeared for the handed-over file"
+count=$(xdotool search --onlyvisible --name '^Kovrel v1\.15$' 2>/dev/null | wc -l)
+[ "$count" -eq 1 ] || fail "expected one 'Kovrel v1.15' window after the hand-over, found $count"
+echo "smoke: a copy with a file handed it over in $elapsed ms and ended"
+
+# File, Exit (Ctrl+Q) closes the window, which ends the program. There is no window manager:
+# give the window the keyboard focus directly.
+xdotool windowfocus --sync "$main_window" 2>/dev/null
+xdotool key ctrl+q
 for _ in $(seq 1 50); do
     kill -0 "$first" 2>/dev/null || break
     sleep 0.2
