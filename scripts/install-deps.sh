@@ -9,12 +9,14 @@ packages=(
     libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth xdotool fonts-dejavu-core desktop-file-utils poppler-utils
+    xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
+    librsvg2-bin gzip groff-base appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
+    dpkg-dev file poppler-utils
 )
 if [ "${1:-}" = "--runtime-only" ]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev libcli11-dev
               libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata
-              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils)
+              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils librsvg2-bin gzip)
 fi
 
 missing=()

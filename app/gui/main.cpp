@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString appName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QCoreApplication::setApplicationName(appName);
-    QGuiApplication::setDesktopFileName(QStringLiteral("kovrel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kovrel"));
     QApplication::setWindowIcon(kovrel::ProgramIcon());
     // Closing the main window, by its close box or File Exit, ends the program.
     QApplication::setQuitOnLastWindowClosed(true);
