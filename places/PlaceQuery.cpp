@@ -35,16 +35,22 @@ PlaceLookup ResolvePlace(std::string_view text) {
         lookup.message = "Give the place as \"City\", \"City, State\" or \"City, State, Country\".";
         return lookup;
     }
-    std::vector<AtlasCity> found;
-    if (parts.size() == 1) {
-        found = FindPlacesNamed(parts[0], "", "", kCandidatesExamined);
-    } else if (parts.size() == 2) {
-        found = FindPlacesNamed(parts[0], parts[1], "", kCandidatesExamined);
-        if (found.empty()) {
-            found = FindPlacesNamed(parts[0], "", parts[1], kCandidatesExamined);
+    const auto lookFor = [&parts](const std::string& name) {
+        if (parts.size() == 1) {
+            return FindPlacesNamed(name, "", "", kCandidatesExamined);
         }
-    } else {
-        found = FindPlacesNamed(parts[0], parts[1], parts[2], kCandidatesExamined);
+        if (parts.size() == 2) {
+            std::vector<AtlasCity> inState =
+                FindPlacesNamed(name, parts[1], "", kCandidatesExamined);
+            return inState.empty() ? FindPlacesNamed(name, "", parts[1], kCandidatesExamined)
+                                   : inState;
+        }
+        return FindPlacesNamed(name, parts[1], parts[2], kCandidatesExamined);
+    };
+    std::vector<AtlasCity> found = lookFor(parts[0]);
+    // GeoNames calls some cities "... City" that people name without it (New York, Mexico).
+    if (found.empty()) {
+        found = lookFor(parts[0] + " City");
     }
     if (found.empty()) {
         lookup.message = "The atlas has no place \"" + std::string(TrimBlanks(text)) + "\".";

@@ -80,7 +80,7 @@ TEST(PlaceCli, AtlasPlaceReadsAsTheSameValuesTypedByHand) {
 TEST(PlaceCli, NewYorkInSummerTakesTheDaylightRow) {
     // New York, 4 July 1990 12:00: the place assistant's worked example.
     const CliRun run =
-        Cli({"--place", "New York City", "--date", "1990-07-04", "--time", "12:00", "--json"});
+        Cli({"--place", "New York", "--date", "1990-07-04", "--time", "12:00", "--json"});
     ASSERT_EQ(run.status, kExitOk) << run.err;
     const json reading = json::parse(run.out);
     EXPECT_EQ(RowText(reading), "Eastern Daylight Time,EDT,-4.0");
