@@ -1,4 +1,5 @@
 #include "app/TimeZoneCatalog.h"
+#include "cli/ProgramRun.h"
 #include "cli/ReadingCli.h"
 
 #include <gmock/gmock.h>
@@ -200,26 +201,6 @@ TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     EXPECT_EQ(failed.status, kExitRefused);
     EXPECT_THAT(failed.err, HasSubstr("bad.svg: The disk is full."));
     EXPECT_THAT(failed.out, IsEmpty());
-}
-
-struct ProgramRun {
-    int status;
-    std::string out;
-};
-
-ProgramRun RunProgram(const std::string& arguments) {
-    const std::string command = std::string(KOVREL_READING_EXE) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return {-1, {}};
-    }
-    std::string out;
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        out.append(buffer.data(), n);
-    }
-    const int raw = pclose(pipe);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
 }
 
 std::string FileStart(const std::filesystem::path& path, std::size_t size) {

@@ -1,5 +1,6 @@
 #include "Examples.h"
 #include "app/Reading.h"
+#include "cli/ProgramRun.h"
 #include "cli/ReadingCli.h"
 #include "cli/ReadingReport.h"
 #include "relationships/RelationshipRules.h"
@@ -115,27 +116,6 @@ TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
         }
     }
     EXPECT_EQ(report.find(" \n"), std::string::npos) << "no blanks at line ends";
-}
-
-// The real program, as a script would run it.
-struct ProgramRun {
-    int status;
-    std::string out;
-};
-
-ProgramRun RunProgram(const std::string& arguments) {
-    const std::string command = std::string(KOVREL_READING_EXE) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return {-1, {}};
-    }
-    std::string out;
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
-        out.append(buffer.data(), n);
-    }
-    const int raw = pclose(pipe);
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
 }
 
 TEST(ReadingProgram, PrintsTheWorkedExampleAndReportsStatus) {
