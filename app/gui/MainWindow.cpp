@@ -26,7 +26,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -83,19 +82,14 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
     stack_->setObjectName(QStringLiteral("PanelStack"));
     entryPanel_ = new EntryPanel(dialogs_);
     stack_->addWidget(entryPanel_);
-    // The result area keeps the geometry of its design and stands in the middle of a larger
-    // window.
+    // The result area fills its page; it is never smaller than its design.
     auto* resultPage = new QWidget;
     resultPage->setObjectName(QStringLiteral("ResultPage"));
-    auto* centring = new QGridLayout(resultPage);
-    centring->setContentsMargins(0, 0, 0, 0);
+    auto* fill = new QVBoxLayout(resultPage);
+    fill->setContentsMargins(0, 0, 0, 0);
     results_ = new ResultPanels;
-    results_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    centring->addWidget(results_, 1, 1);
-    centring->setRowStretch(0, 1);
-    centring->setRowStretch(2, 1);
-    centring->setColumnStretch(0, 1);
-    centring->setColumnStretch(2, 1);
+    results_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    fill->addWidget(results_);
     stack_->addWidget(resultPage);
     column->addWidget(stack_, 1);
     // Whose reading it is and the seven placements, beside the specified panels.

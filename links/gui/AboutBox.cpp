@@ -24,7 +24,8 @@ const QString kBrandingText =
 const QString kCoBrandText = QStringLiteral("Click here for more details.");
 
 constexpr int kIconSize = 64;
-constexpr int kTextWidth = 380;
+// The wrapped texts are about this many average characters wide, whatever the font size.
+constexpr int kTextColumns = 62;
 
 QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -32,7 +33,11 @@ QLabel* WrappedLabel(const QString& text, const char* name, QWidget* parent) {
     // Plain text keeps the texts exactly as written, the double blank included.
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setFixedWidth(kTextWidth);
+    // A width in the label's own font keeps the lines as long at 16 pt as at 8 pt. The height is
+    // fixed from it too: a fixed-size dialog lays out by size hints, which know nothing of the
+    // height a wrapped text needs at a given width, and would cut the text off at large fonts.
+    const int width = label->fontMetrics().averageCharWidth() * kTextColumns;
+    label->setFixedSize(width, label->heightForWidth(width));
     return label;
 }
 

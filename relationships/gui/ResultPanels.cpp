@@ -5,6 +5,7 @@
 #include "common/Planets.h"
 #include "common/gui/QtText.h"
 #include "relationships/RelationTexts.h"
+#include "relationships/RelationshipRules.h"
 #include "relationships/RowSentence.h"
 #include "relationships/gui/AccessibleGrid.h"
 #include "relationships/gui/Twips.h"
@@ -13,6 +14,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStackedWidget>
 #include <QTabBar>
 
@@ -137,6 +139,16 @@ int WidestListCell(const QFont& font) {
     return widest;
 }
 
+// Only the natural panel fills the neutral column, from its fixed table, so the column needs no
+// more room than that table's longest list.
+int WidestNeutralCell(const QFont& font) {
+    int widest = 0;
+    for (const std::string& neutrals : NaturalLists().neutrals) {
+        widest = std::max(widest, TextWidth(font, Text(neutrals)));
+    }
+    return widest;
+}
+
 int WidestPlanetName(const QFont& font) {
     int widest = 0;
     for (std::string_view name : PlanetNames) {
@@ -228,6 +240,20 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
     designSize_ = QSize(std::max(twips.x(9500), panelWidth + twips.x(50)),
                         std::max(twips.y(4750), panelTop + panelHeight + twips.y(50)));
     setMinimumSize(designSize_);
+    panelTop_ = panelTop;
+    panelDesign_ = QSize(panelWidth, panelHeight);
+    for (std::size_t i = 0; i < placements_.size(); ++i) {
+        PanelPlacement& placement = placements_[i];
+        placement.panel = i == 0 ? listPanel_ : gridPanel_;
+        for (QWidget* child : placement.panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (qobject_cast<QPushButton*>(child) != nullptr) {
+                placement.buttons.push_back({child, child->geometry()});
+            } else {
+                placement.contents.push_back({child, child->geometry()});
+                placement.contentBox |= child->geometry();
+            }
+        }
+    }
 
     // tabBarClicked comes with every click, also on the tab already selected, so a new reading
     // can be brought back to that tab; currentChanged covers the keyboard.
@@ -238,6 +264,30 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
     };
     connect(tabs_, &QTabBar::tabBarClicked, this, showTab);
     connect(tabs_, &QTabBar::currentChanged, this, showTab);
+}
+
+void ResultPanels::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    // The panels fill the area as it grows. Their texts keep the design's arrangement, centred
+    // in the room there is, and the buttons keep their place at the bottom right.
+    const QSize margins = designSize_ - QSize(panelDesign_.width(), panelDesign_.height());
+    const QSize panel(std::max(panelDesign_.width(), width() - margins.width()),
+                      std::max(panelDesign_.height(), height() - margins.height()));
+    const QSize extra = panel - panelDesign_;
+    for (const PanelPlacement& placement : placements_) {
+        placement.panel->setGeometry(0, panelTop_, panel.width(), panel.height());
+        // At the design's size nothing moves; with room to spare the texts move towards the
+        // middle, never further than the panel has grown.
+        const int centred =
+            (panel.width() - placement.contentBox.width()) / 2 - placement.contentBox.left();
+        const QPoint shift(std::clamp(centred, 0, extra.width()), extra.height() / 2);
+        for (const Placed& placed : placement.contents) {
+            placed.widget->move(placed.design.topLeft() + shift);
+        }
+        for (const Placed& placed : placement.buttons) {
+            placed.widget->move(placed.design.topLeft() + QPoint(extra.width(), extra.height()));
+        }
+    }
 }
 
 void ResultPanels::buildListPanel() {
@@ -257,6 +307,7 @@ void ResultPanels::buildListPanel() {
                                             {24, Text(kEnemiesHeading), 4080, 2430},
                                             {23, Text(kNeutralsHeading), 6855, 2430}}};
     const int cellWidest = WidestListCell(cellFont);
+    const int neutralWidest = WidestNeutralCell(cellFont);
     const int nameWidest = WidestPlanetName(nameFont);
 
     const int headingTop = twips.y(480);
@@ -269,8 +320,8 @@ void ResultPanels::buildListPanel() {
     int previousDesignRight = 0;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const Column& column = columns[c];
-        const int needed =
-            std::max(TextWidth(headingFont, column.heading), c == 0 ? nameWidest : cellWidest);
+        const int textWidest = c == 0 ? nameWidest : c == 3 ? neutralWidest : cellWidest;
+        const int needed = std::max(TextWidth(headingFont, column.heading), textWidest);
         const int width = std::max(twips.x(column.width), needed);
         const int left = c == 0
                              ? twips.x(column.left)

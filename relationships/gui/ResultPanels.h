@@ -5,6 +5,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -15,7 +16,8 @@ namespace kovrel {
 // The result area of the main window ("Kovrel Result", object name fraResult_3): the tab strip
 // TS, the list panel fraResult_0 (natural and temporary relationships) and the grid panel
 // fraResult_2 (compound relationships), each with its Save and Back buttons. Positions follow
-// the window's design in twips, widened where the installed font would clip a text.
+// the window's design in twips, widened where the installed font would clip a text; in a larger
+// area the panels grow and their texts stand in the middle.
 class ResultPanels : public QGroupBox {
     Q_OBJECT
   public:
@@ -37,7 +39,15 @@ class ResultPanels : public QGroupBox {
     void backRequested();
     void chartRequested();
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
+    struct Placed {
+        QWidget* widget = nullptr;
+        QRect design;
+    };
+
     void buildListPanel();
     void buildGridPanel();
     void bringToFront();
@@ -57,6 +67,16 @@ class ResultPanels : public QGroupBox {
     QSize listSize_;
     QSize gridSize_;
     QSize designSize_;
+    // The panels' place and size in the design, and where their children stand in it.
+    int panelTop_ = 0;
+    QSize panelDesign_;
+    struct PanelPlacement {
+        QWidget* panel = nullptr;
+        std::vector<Placed> contents;
+        QRect contentBox;
+        std::vector<Placed> buttons;
+    };
+    std::array<PanelPlacement, 2> placements_;
 };
 
 } // namespace kovrel
