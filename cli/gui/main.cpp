@@ -19,6 +19,14 @@ bool Unset(const char* name) {
     return value == nullptr || *value == '\0';
 }
 
+// Scripts read the tool's standard error as its own messages. Qt's notes about the machine
+// (no runtime folder on a server, missing fonts) are not those; its errors still are.
+void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::cerr << message.toStdString() << '\n';
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +44,7 @@ int main(int argc, char** argv) {
         if (Unset("DISPLAY") && Unset("WAYLAND_DISPLAY") && Unset("QT_QPA_PLATFORM")) {
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         }
+        qInstallMessageHandler(QtMessages);
         application.emplace(qtArgc, argv);
     };
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -217,6 +218,8 @@ TEST(ExportProgram, WritesThePdfAndTheChartOrSaysTheyAreMissing) {
     std::filesystem::create_directories(folder);
     const std::filesystem::path pdf = folder / "Ann.pdf";
     const std::filesystem::path svg = folder / "Ann.svg";
+    // As on a server: no display and no runtime folder.
+    unsetenv("XDG_RUNTIME_DIR");
     const ProgramRun run = RunProgram("--place Pune --date 1990-03-15 --time 08:30 --name Ann "
                                       "--pdf " +
                                       pdf.string() + " --chart-svg " + svg.string());
@@ -228,6 +231,8 @@ TEST(ExportProgram, WritesThePdfAndTheChartOrSaysTheyAreMissing) {
         EXPECT_EQ(FileStart(pdf, 4), "%PDF");
         EXPECT_THAT(FileStart(svg, 200), HasSubstr("<svg"));
         EXPECT_THAT(run.out, HasSubstr("Name:      Ann"));
+        // Scripts take anything on standard error for a fault of the run.
+        EXPECT_EQ(run.err, "");
 
         // A folder that does not exist: refused, and no file appears.
         const std::filesystem::path missing = folder / "none" / "Ann.pdf";
