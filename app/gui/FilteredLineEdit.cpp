@@ -3,6 +3,7 @@
 #include "app/EntryValidation.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -82,6 +83,12 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     }
     if (IsEditingKey(event)) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // Enter while a list of suggestions is open below the box chooses from that list: the list
+    // owns the key, so it is passed on instead of being refused as a character.
+    if (IsEnterKey(event) && QApplication::activePopupWidget() != nullptr) {
+        event->ignore();
         return;
     }
     const QString text = event->text();

@@ -141,6 +141,31 @@ TEST_F(ReadingViewsTest, ChoosingAPlaceFillsThePlaceAndTheZoneInForce) {
     EXPECT_TRUE(label("lblPlaceNote").contains("Asia/Kolkata"));
 }
 
+TEST_F(ReadingViewsTest, ArrowKeysAndEnterChooseAPlaceWithoutTheLettersMessage) {
+    QLineEdit& city = get<QLineEdit>("txtCity");
+    city.setFocus();
+    QTest::keyClicks(&city, "Pun");
+    QWidget* popup = city.findChild<PlaceCompleter*>()->completer()->popup();
+    ASSERT_TRUE(QTest::qWaitFor([popup] { return popup->isVisible(); }));
+    auto* view = qobject_cast<QAbstractItemView*>(popup);
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Down);
+    const QString offered = view->currentIndex().data().toString();
+    ASSERT_FALSE(offered.isEmpty());
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    // The entry reads "City, State, Country"; the box takes the city.
+    EXPECT_EQ(city.text(), offered.section(QStringLiteral(", "), 0, 0));
+    EXPECT_FALSE(box("txtCountry").text().isEmpty());
+    EXPECT_FALSE(box("txtLatDeg").text().isEmpty());
+
+    // Without a list, Enter in a letters box is still refused with the message.
+    city.setFocus();
+    QTest::keyClick(&city, Qt::Key_Return);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
 TEST_F(ReadingViewsTest, ADateChangeChoosesTheZoneAgainUntilTheUserPicksOne) {
     choose("cboDate", "15");
     choose("cboMonth", "January");
