@@ -1,5 +1,6 @@
 // The chart picture and the printed reading of one birth (Ann's New Delhi reading): the PDF as
 // the export writes it, the chart as an SVG file and painted into an image.
+#include "app/ChartFormat.h"
 #include "app/EntryForm.h"
 #include "app/Reading.h"
 #include "chart/gui/ChartPainter.h"
@@ -23,21 +24,12 @@ struct AnnReading {
 };
 
 AnnReading Ann() {
+    // The saved New Delhi file's seventeen values, opened as the window opens them.
+    const kovrel::ChartLines lines = {"Ann",   "3",     "15",        "1990",  "8",    "30",
+                                      "34",    "77",    "12",        "28",    "36",   "True",
+                                      "False", "False", "New Delhi", "Delhi", "India"};
     kovrel::EntryForm entry;
-    entry.name = "Ann";
-    entry.dayIndex = kovrel::FindListItem(kovrel::EntryList::Day, "15");
-    entry.monthIndex = kovrel::FindListItem(kovrel::EntryList::Month, "March");
-    entry.yearIndex = kovrel::FindListItem(kovrel::EntryList::Year, "1990");
-    entry.hourIndex = kovrel::FindListItem(kovrel::EntryList::Hour, "8");
-    entry.minuteIndex = kovrel::FindListItem(kovrel::EntryList::Minute, "30");
-    entry.zoneIndex = kovrel::FindListItem(kovrel::EntryList::TimeZone, "Indian Time, IST, +5.3");
-    entry.lonDeg = "77";
-    entry.lonMin = "12";
-    entry.latDeg = "28";
-    entry.latMin = "36";
-    entry.city = "New Delhi";
-    entry.state = "Delhi";
-    entry.country = "India";
+    kovrel::ApplyChartLines(lines, entry);
     AnnReading ann;
     ann.birth = kovrel::CopyEntry(entry, {});
     ann.zoneRow = entry.zoneIndex;
