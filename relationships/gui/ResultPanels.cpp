@@ -34,7 +34,8 @@ constexpr int kTextPadding = 6;
 
 // The design's faces are drawn at their sizes beside a program font of up to 9 pt; a larger
 // system font enlarges them all by the same factor, so that the captions and headings keep
-// their size against the cells, which follow the program font.
+// their size against the cells, which follow the program font. The design's distances grow by
+// the same factor, so rows and headings keep their spacing.
 double FontScale() {
     const double points = QApplication::font().pointSizeF();
     return points > 9.0 ? points / 9.0 : 1.0;
@@ -171,7 +172,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), parent) {
     setObjectName(QStringLiteral("fraResult_3"));
     PaintFrame(this, kAreaCaptionColour);
-    const Twips twips(this);
+    const Twips twips(this, FontScale());
 
     tabs_ = new QTabBar(this);
     tabs_->setObjectName(QStringLiteral("TS"));
@@ -291,7 +292,7 @@ void ResultPanels::resizeEvent(QResizeEvent* event) {
 }
 
 void ResultPanels::buildListPanel() {
-    const Twips twips(this);
+    const Twips twips(this, FontScale());
     const QFont headingFont = ListHeadingFont();
     const QFont nameFont = PlanetNameFont();
     const QFont cellFont = CellFont();
@@ -363,7 +364,7 @@ void ResultPanels::buildListPanel() {
 }
 
 void ResultPanels::buildGridPanel() {
-    const Twips twips(this);
+    const Twips twips(this, FontScale());
     const QFont headingFont = GridHeadingFont();
     const QFont cellFont = CellFont();
 

@@ -139,7 +139,8 @@ TEST(AboutBoxSize, ShowsItsWholeTextAtEverySystemFontFrom8To16Points) {
 }
 
 TEST(ResultAreaFonts, ALargeSystemFontScalesTheDesignsFacesTogether) {
-    // Each face's size relative to the cells' program font, at an ordinary and a large font.
+    // Each face's size, and the row spacing, relative to the cells' program font, at an ordinary
+    // and a large font.
     auto ratios = [](double points) {
         const SystemFont font(points);
         FakeDialogs dialogs;
@@ -151,13 +152,19 @@ TEST(ResultAreaFonts, ALargeSystemFontScalesTheDesignsFacesTogether) {
             faces.push_back(window.findChild<QLabel*>(name)->font().pointSizeF() / cell);
         }
         faces.push_back(window.findChild<QWidget*>("fraResult_3")->font().pointSizeF() / cell);
+        // The spacing of the rows grows with the faces too.
+        const int rowPitch = window.findChild<QLabel*>("lblLabels_1")->y() -
+                             window.findChild<QLabel*>("lblLabels_0")->y();
+        faces.push_back(rowPitch / cell);
         return faces;
     };
     const std::vector<double> at9 = ratios(9.0);
     const std::vector<double> at16 = ratios(16.0);
     ASSERT_EQ(at9.size(), at16.size());
     for (std::size_t i = 0; i < at9.size(); ++i) {
-        EXPECT_NEAR(at16[i], at9[i], 0.02) << i;
+        // Whole pixels allow a few per cent.
+        EXPECT_NEAR(at16[i] / at9[i], 1.0, 0.04)
+            << i << ": " << at9[i] << " at 9 pt, " << at16[i] << " at 16 pt";
     }
 }
 
