@@ -12,6 +12,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kovrel {
 
@@ -207,11 +208,20 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
     case RunMode::Zones:
         out << ZoneListText();
         return kExitOk;
-    case RunMode::Places:
-        for (const std::string& line : PlaceListing(request->placesPrefix)) {
+    case RunMode::Places: {
+        const std::vector<std::string> lines = PlaceListing(request->placesPrefix);
+        // Nothing found is said, as grep says it with its status: a silent success would read
+        // as an empty atlas.
+        if (lines.empty()) {
+            ReportError(err, kProgram,
+                        "no atlas place starts with \"" + request->placesPrefix + "\"");
+            return kExitRefused;
+        }
+        for (const std::string& line : lines) {
             out << line << '\n';
         }
         return kExitOk;
+    }
     case RunMode::Files:
         return RunFromFiles(*request, exports, out, err);
     case RunMode::Flags:

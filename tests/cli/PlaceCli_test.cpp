@@ -153,6 +153,14 @@ TEST(PlaceCli, PlacesListsMatchesMostPopulousFirst) {
     // Pune, 18:31N 73:51E in Asia/Kolkata: the place assistant's worked example.
     EXPECT_THAT(run.out, StartsWith("Pune, Maharashtra, India  18:31N 73:51E  Asia/Kolkata\n"));
     EXPECT_EQ(Cli({"--places", "Pun", "--json"}).status, kExitUsage);
+
+    // No match, or nothing to match: said on stderr with status 1, nothing listed.
+    for (const char* prefix : {"Zzzqq", ""}) {
+        const CliRun none = Cli({"--places", prefix});
+        EXPECT_EQ(none.status, kExitRefused) << prefix;
+        EXPECT_EQ(none.out, "");
+        EXPECT_THAT(none.err, HasSubstr("no atlas place starts with"));
+    }
 }
 
 TEST(PlaceCli, HelpNamesTheNewFlags) {
