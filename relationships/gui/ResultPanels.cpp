@@ -241,7 +241,6 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
     designSize_ = QSize(std::max(twips.x(9500), panelWidth + twips.x(50)),
                         std::max(twips.y(4750), panelTop + panelHeight + twips.y(50)));
     setMinimumSize(designSize_);
-    panelTop_ = panelTop;
     panelDesign_ = QSize(panelWidth, panelHeight);
     for (std::size_t i = 0; i < placements_.size(); ++i) {
         PanelPlacement& placement = placements_[i];
@@ -271,12 +270,10 @@ void ResultPanels::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
     // The panels fill the area as it grows. Their texts keep the design's arrangement, centred
     // in the room there is, and the buttons keep their place at the bottom right.
-    const QSize margins = designSize_ - QSize(panelDesign_.width(), panelDesign_.height());
-    const QSize panel(std::max(panelDesign_.width(), width() - margins.width()),
-                      std::max(panelDesign_.height(), height() - margins.height()));
+    const QSize panel = panelDesign_.expandedTo(size() - (designSize_ - panelDesign_));
     const QSize extra = panel - panelDesign_;
     for (const PanelPlacement& placement : placements_) {
-        placement.panel->setGeometry(0, panelTop_, panel.width(), panel.height());
+        placement.panel->resize(panel);
         // At the design's size nothing moves; with room to spare the texts move towards the
         // middle, never further than the panel has grown.
         const int centred =

@@ -67,8 +67,7 @@ class ResultPanels : public QGroupBox {
     QSize listSize_;
     QSize gridSize_;
     QSize designSize_;
-    // The panels' place and size in the design, and where their children stand in it.
-    int panelTop_ = 0;
+    // The panels' size in the design, and where their children stand in it.
     QSize panelDesign_;
     struct PanelPlacement {
         QWidget* panel = nullptr;

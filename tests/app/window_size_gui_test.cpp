@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
