@@ -15,6 +15,9 @@ cmake -S . -B build -G Ninja -DKOVREL_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInf
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== the README's first command, without and with a display"
+bash tests/readme/run_sh_check.sh
+
 echo "== benchmark (short run, to prove it works)"
 build/bench/bench_reading --benchmark_min_time=0.2
 
