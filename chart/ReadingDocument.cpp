@@ -58,7 +58,7 @@ ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow,
                                     const Reading& reading) {
     ReadingDocument document;
     document.header = birth.Name;
-    document.programName = std::string(kProgramName);
+    document.programName = std::string(kWindowCaption);
     document.heading = "Planetary Relationships Reading";
     document.birthDetails = {
         {"Name", birth.Name},

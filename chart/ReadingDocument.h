@@ -6,6 +6,7 @@
 #include "app/Reading.h"
 #include "chart/ChartLayout.h"
 #include "common/BirthDetails.h"
+#include "common/Version.h"
 
 #include <array>
 #include <string>
@@ -13,7 +14,6 @@
 
 namespace kovrel {
 
-inline constexpr std::string_view kProgramName = "Kovrel v1.15";
 
 struct DocumentField {
     std::string label;

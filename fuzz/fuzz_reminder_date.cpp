@@ -1,6 +1,6 @@
 // The reminder's stored date as the settings store may hold it, in a range of locales and on
 // any day: reading it must never crash, and a date it reads must be one it would write again.
-#include "links/gui/ReminderDate.h"
+#include "desktop/gui/ReminderDate.h"
 
 #include <QDate>
 #include <QLocale>

@@ -2,7 +2,7 @@
 
 #include "Examples.h"
 #include "FakeDialogs.h"
-#include "app/gui/MainWindow.h"
+#include "desktop/gui/MainWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -32,7 +32,7 @@ void ChartView::paintEvent(QPaintEvent* /*event*/) {
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(new ChartView) {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(
-        QString::fromUtf8(kProgramName.data(), static_cast<qsizetype>(kProgramName.size())) +
+        QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size())) +
         QStringLiteral(" - ") +
         QString::fromUtf8(kChartTitle.data(), static_cast<qsizetype>(kChartTitle.size())));
     auto* layout = new QVBoxLayout(this);

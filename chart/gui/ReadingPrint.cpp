@@ -314,7 +314,7 @@ std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, in
     generator.setSize(QSize(side, side));
     generator.setViewBox(QRect(0, 0, side, side));
     generator.setTitle(QStringLiteral("Rasi Chart - ") + FromUtf8(birth.Name));
-    generator.setDescription(FromUtf8(std::string(kProgramName)));
+    generator.setDescription(FromUtf8(std::string(kWindowCaption)));
     QPainter painter;
     if (!painter.begin(&generator)) {
         file.cancelWriting();
@@ -338,7 +338,7 @@ std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const Bir
                                                       int zoneRow, const Reading& reading) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
-    dialog->setWindowTitle(FromUtf8(std::string(kProgramName)) +
+    dialog->setWindowTitle(FromUtf8(std::string(kWindowCaption)) +
                            QStringLiteral(" - Print Reading"));
     const ReadingDocument document = MakeReadingDocument(birth, zoneRow, reading);
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/gui/Dialogs.h"
+#include "common/gui/Dialogs.h"
 #include "links/Links.h"
 
 namespace kovrel {

@@ -2,7 +2,7 @@
 // pages of the link table, and "&About Software" shows the about box modally.
 #include "GuiFixture.h"
 #include "links/Links.h"
-#include "links/gui/AboutBox.h"
+#include "desktop/gui/AboutBox.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "app/gui/InstanceChannel.h"
-#include "app/gui/InstanceGuard.h"
-#include "app/gui/MainWindow.h"
-#include "app/gui/ProgramIcon.h"
-#include "app/gui/QtDialogs.h"
-#include "links/gui/UpdateReminder.h"
+#include "desktop/gui/InstanceChannel.h"
+#include "desktop/gui/InstanceGuard.h"
+#include "desktop/gui/MainWindow.h"
+#include "common/gui/ProgramIcon.h"
+#include "desktop/gui/QtDialogs.h"
+#include "desktop/gui/UpdateReminder.h"
 
 #include <QApplication>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "app/gui/ProgramIcon.h"
+#include "common/gui/ProgramIcon.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "common/Version.h"
+
 #include <string_view>
 
 namespace kovrel {
-
-// The caption of the main window and of the about box, and its title.
-inline constexpr std::string_view kWindowCaption = "Kovrel v1.15";
 
 // What the program does, as the entry panel and the about box say it. The entry panel's text
 // ends with a blank, the about box's does not; both keep the two blanks after the name.

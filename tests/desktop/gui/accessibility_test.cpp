@@ -4,7 +4,7 @@
 #include "GuiFixture.h"
 
 #include "links/Links.h"
-#include "links/gui/AboutBox.h"
+#include "desktop/gui/AboutBox.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

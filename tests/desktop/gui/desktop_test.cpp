@@ -2,9 +2,9 @@
 // from a second start; the usual keys; the recent readings; Enter on buttons; one Alt+O.
 #include "GuiFixture.h"
 
-#include "app/gui/RecentFiles.h"
+#include "desktop/gui/RecentFiles.h"
 #include "links/Links.h"
-#include "links/gui/UpdateReminder.h"
+#include "desktop/gui/UpdateReminder.h"
 
 #include <QDialog>
 #include <QDropEvent>

@@ -1,4 +1,4 @@
-#include "links/gui/UpdateReminder.h"
+#include "desktop/gui/UpdateReminder.h"
 
 #include "links/gui/OpenLink.h"
 

@@ -1,4 +1,4 @@
-#include "links/gui/ReminderDate.h"
+#include "desktop/gui/ReminderDate.h"
 
 #include "common/TextCodec.h"
 

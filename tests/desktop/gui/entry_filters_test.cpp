@@ -2,7 +2,7 @@
 // window.
 #include "GuiFixture.h"
 
-#include "app/gui/FilteredLineEdit.h"
+#include "desktop/gui/FilteredLineEdit.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntryValidation.h"
+#include "common/Result.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/gui/InstanceGuard.h"
+#include "desktop/gui/InstanceGuard.h"
 
 #include <QCoreApplication>
 #include <QDir>

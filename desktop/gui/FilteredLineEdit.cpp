@@ -1,4 +1,4 @@
-#include "app/gui/FilteredLineEdit.h"
+#include "desktop/gui/FilteredLineEdit.h"
 
 #include "app/EntryValidation.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "links/gui/ReminderDate.h"
+#include "desktop/gui/ReminderDate.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // the about box shows its whole text at every usual system font size, and a large font scales
 // the result area's faces together.
 #include "GuiFixture.h"
-#include "links/gui/AboutBox.h"
+#include "desktop/gui/AboutBox.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "app/gui/QtDialogs.h"
+#include "desktop/gui/QtDialogs.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>

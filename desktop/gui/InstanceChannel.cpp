@@ -1,4 +1,4 @@
-#include "app/gui/InstanceChannel.h"
+#include "desktop/gui/InstanceChannel.h"
 
 #include <QDataStream>
 #include <QDeadlineTimer>

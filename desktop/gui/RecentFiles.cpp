@@ -1,4 +1,4 @@
-#include "app/gui/RecentFiles.h"
+#include "desktop/gui/RecentFiles.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,4 +1,4 @@
-#include "app/gui/EntryAccessibility.h"
+#include "desktop/gui/EntryAccessibility.h"
 
 #include <QComboBox>
 #include <QLabel>

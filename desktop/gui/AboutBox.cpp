@@ -1,7 +1,7 @@
-#include "links/gui/AboutBox.h"
+#include "desktop/gui/AboutBox.h"
 
-#include "app/ProgramText.h"
-#include "app/gui/ProgramIcon.h"
+#include "common/ProgramText.h"
+#include "common/gui/ProgramIcon.h"
 #include "common/gui/QtText.h"
 #include "links/gui/OpenLink.h"
 

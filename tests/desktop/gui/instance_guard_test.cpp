@@ -1,8 +1,8 @@
 // One running copy per user: the lock is held, refused to a second copy, and a lock that does
 // not name a live copy (crashed, damaged, another host's, another program's) is taken over; the
 // lock's folder is the user's alone; files go from a second start to the running copy.
-#include "app/gui/InstanceChannel.h"
-#include "app/gui/InstanceGuard.h"
+#include "desktop/gui/InstanceChannel.h"
+#include "desktop/gui/InstanceGuard.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
