@@ -14,7 +14,6 @@
 
 namespace kovrel {
 
-
 struct DocumentField {
     std::string label;
     std::string value;

@@ -1,7 +1,7 @@
+#include "common/gui/ProgramIcon.h"
 #include "desktop/gui/InstanceChannel.h"
 #include "desktop/gui/InstanceGuard.h"
 #include "desktop/gui/MainWindow.h"
-#include "common/gui/ProgramIcon.h"
 #include "desktop/gui/QtDialogs.h"
 #include "desktop/gui/UpdateReminder.h"
 

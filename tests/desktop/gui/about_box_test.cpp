@@ -1,7 +1,7 @@
 // The about box on its own: what it shows and its two links by mouse and keyboard. How the window
 // shows it (modal, closed by OK and destroyed) is checked with the Help menu.
-#include "links/Links.h"
 #include "desktop/gui/AboutBox.h"
+#include "links/Links.h"
 #include "tests/FakeDialogs.h"
 
 #include <QApplication>

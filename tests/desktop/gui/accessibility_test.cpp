@@ -3,8 +3,8 @@
 // of the list panel as one sentence.
 #include "GuiFixture.h"
 
-#include "links/Links.h"
 #include "desktop/gui/AboutBox.h"
+#include "links/Links.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

@@ -3,8 +3,8 @@
 #include "GuiFixture.h"
 
 #include "desktop/gui/RecentFiles.h"
-#include "links/Links.h"
 #include "desktop/gui/UpdateReminder.h"
+#include "links/Links.h"
 
 #include <QDialog>
 #include <QDropEvent>

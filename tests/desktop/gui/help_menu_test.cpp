@@ -1,8 +1,8 @@
 // The window's links: the Help entries, "Make Money &Online" and the promotional labels open the
 // pages of the link table, and "&About Software" shows the about box modally.
 #include "GuiFixture.h"
-#include "links/Links.h"
 #include "desktop/gui/AboutBox.h"
+#include "links/Links.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,10 +1,10 @@
 // The update reminder: its scrambled key and value, reminder dates written and read back in every
 // locale, and the reminder at start-up with its question.
-#include "desktop/gui/QtDialogs.h"
 #include "common/TextCodec.h"
+#include "desktop/gui/QtDialogs.h"
+#include "desktop/gui/UpdateReminder.h"
 #include "links/Links.h"
 #include "links/gui/OpenLink.h"
-#include "desktop/gui/UpdateReminder.h"
 #include "tests/FakeDialogs.h"
 
 #include <QAbstractButton>
