@@ -121,6 +121,11 @@ bool LockNamesLiveCopy(const QString& path) {
 QString InstanceGuard::DefaultLockPath() {
 #ifdef Q_OS_UNIX
     const unsigned uid = ::getuid();
+    // Only a folder nobody else may write: a lock another user could replace is no lock.
+    if (const QString given = qEnvironmentVariable("KOVREL_LOCK_FOLDER");
+        !given.isEmpty() && IsPrivateFolder(given, uid)) {
+        return QDir(given).filePath(QStringLiteral("kovrel.lock"));
+    }
     LockPlaces places;
     places.home = HomeOf(uid);
     if (const QString folder = PrivateLockFolder(uid, places); !folder.isEmpty()) {

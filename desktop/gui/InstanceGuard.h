@@ -34,7 +34,9 @@ bool LockNamesLiveCopy(const QString& path);
 // host) is taken over.
 class InstanceGuard {
   public:
-    // The lock file of this user.
+    // The lock file of this user. A private folder named by KOVREL_LOCK_FOLDER replaces the
+    // usual places: a test that starts the real program gives it a lock of its own, so that a
+    // Kovrel the same user runs beside it neither blocks it nor is disturbed by it.
     static QString DefaultLockPath();
 
     explicit InstanceGuard(QString lockPath = DefaultLockPath());

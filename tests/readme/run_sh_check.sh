@@ -31,7 +31,7 @@ fi
 # appears. A fresh home keeps it apart from any other Kovrel.
 home=$(mktemp -d)
 mkdir -p "$home/run" && chmod 700 "$home/run"
-HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config bash scripts/run.sh >"$out" 2>&1 &
+HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config KOVREL_LOCK_FOLDER=$home/run bash scripts/run.sh >"$out" 2>&1 &
 runner=$!
 window=""
 for _ in $(seq 1 300); do

@@ -25,7 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 mkdir -p "$home/run" "$home/config" && chmod 700 "$home/run"
-export HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config
+# The lock folder too is the test's own, so a Kovrel the same user runs beside it changes nothing.
+export HOME=$home XDG_RUNTIME_DIR=$home/run XDG_CONFIG_HOME=$home/config KOVREL_LOCK_FOLDER=$home/run
 unset QT_QPA_PLATFORM
 
 fail() { echo "smoke: $*" >&2; exit 1; }

@@ -232,6 +232,21 @@ TEST(DefaultLockPath, IsTheSameWhateverTheEnvironment) {
     EXPECT_EQ(QFileInfo(without).fileName(), "kovrel.lock");
 }
 
+TEST(DefaultLockPath, TakesAGivenFolderOnlyWhenItIsPrivate) {
+    QTemporaryDir given;
+    ASSERT_TRUE(given.isValid());
+    const QString usual = InstanceGuard::DefaultLockPath();
+    qputenv("KOVREL_LOCK_FOLDER", given.path().toLocal8Bit());
+    ASSERT_TRUE(QFile::setPermissions(given.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    EXPECT_EQ(InstanceGuard::DefaultLockPath(), given.path() + "/kovrel.lock");
+    // A folder others may write could hold a lock planted by someone else.
+    ASSERT_TRUE(QFile::setPermissions(given.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                        QFile::ExeOwner | QFile::WriteOther));
+    EXPECT_EQ(InstanceGuard::DefaultLockPath(), usual);
+    qunsetenv("KOVREL_LOCK_FOLDER");
+}
+
 // ---------------------------------------------------------------- handing files over
 
 class InstanceChannelTest : public InstanceGuardTest {
