@@ -11,7 +11,7 @@ Result<Reading> RunCalculation(const EntryForm& entry, Session& session) {
     }
     LoadBuiltInTables();
     session.birth = CopyEntry(entry, session.birth);
-    if (entry.zoneIndex >= 0 && entry.zoneIndex < kTimeZoneCount) {
+    if (FindZoneRow(entry.zoneIndex)) {
         session.zoneRow = entry.zoneIndex;
     }
     session.reading = ComputeReading(session.birth, session.reading);

@@ -111,7 +111,7 @@ void ApplyChartLines(const ChartLines& lines, EntryForm& entry) {
     ApplyListItem(EntryList::Hour, lines[4], entry.hourIndex);
     ApplyListItem(EntryList::Minute, lines[5], entry.minuteIndex);
     if (const auto zone = WholeNumberFromText(lines[6])) {
-        if (*zone >= 0 && *zone < kTimeZoneCount) {
+        if (FindZoneRow(*zone)) {
             entry.zoneIndex = *zone;
         }
     }

@@ -20,8 +20,8 @@ std::vector<std::string> NumberItems(int first, int last) {
 
 std::vector<std::string> ZoneItems() {
     std::vector<std::string> items;
-    items.reserve(TimeZoneCatalog.size());
-    for (const TimeZoneRow& row : TimeZoneCatalog) {
+    items.reserve(kTimeZoneCount);
+    for (const TimeZoneRow& row : ZoneRows()) {
         items.emplace_back(row.displayText);
     }
     return items;
@@ -97,12 +97,11 @@ BirthDetails CopyEntry(const EntryForm& entry, const BirthDetails& previous) {
     copyNumber(details.Year, ListItemText(EntryList::Year, entry.yearIndex));
     copyNumber(details.Hour, ListItemText(EntryList::Hour, entry.hourIndex));
     copyNumber(details.Minute, ListItemText(EntryList::Minute, entry.minuteIndex));
-    if (entry.zoneIndex >= 0 && entry.zoneIndex < kTimeZoneCount) {
-        const TimeZoneRow& row = TimeZoneCatalog[static_cast<std::size_t>(entry.zoneIndex)];
-        details.TzHoursAbs = static_cast<std::int16_t>(std::abs(row.hourValue));
-        details.TzMinutesAbs = static_cast<std::int16_t>(std::abs(row.minuteValue));
-        details.TzHoursSigned = row.hourValue;
-        details.TzMinutesSigned = row.minuteValue;
+    if (const std::optional<TimeZoneRow> row = FindZoneRow(entry.zoneIndex)) {
+        details.TzHoursAbs = static_cast<std::int16_t>(std::abs(row->hourValue));
+        details.TzMinutesAbs = static_cast<std::int16_t>(std::abs(row->minuteValue));
+        details.TzHoursSigned = row->hourValue;
+        details.TzMinutesSigned = row->minuteValue;
     }
     copyNumber(details.LonDegrees, entry.lonDeg);
     copyNumber(details.LonMinutes, entry.lonMin);
@@ -125,7 +124,7 @@ EntryForm EntryFromDetails(const BirthDetails& details, int zoneRow) {
     entry.yearIndex = PositionOfNumber(EntryList::Year, details.Year);
     entry.hourIndex = PositionOfNumber(EntryList::Hour, details.Hour);
     entry.minuteIndex = PositionOfNumber(EntryList::Minute, details.Minute);
-    entry.zoneIndex = zoneRow >= 0 && zoneRow < kTimeZoneCount ? zoneRow : -1;
+    entry.zoneIndex = FindZoneRow(zoneRow) ? zoneRow : -1;
     entry.latDeg = std::to_string(details.LatDegrees);
     entry.latMin = std::to_string(details.LatMinutes);
     entry.lonDeg = std::to_string(details.LonDegrees);

@@ -4,10 +4,12 @@
 
 namespace kovrel {
 
+namespace {
+
 // Hour and minute values are what to ADD to local clock time to reach universal time, i.e. the
 // zone's UTC offset with the sign reversed. The number after the last comma of a display text is
 // a label only (".3" of the Indian zone means 30 minutes, as ".5" does elsewhere).
-const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneCatalog = {{
+constexpr std::array<TimeZoneRow, kTimeZoneCount> TimeZoneCatalog = {{
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0", 9, 0},
     {"Alaska/Hawaii Standard Time,AHST,-10.0", 10, 0},
     {"Alaska/Hawaii War Time,AHWT,-9.0", 9, 0},
@@ -80,15 +82,30 @@ const std::array<TimeZoneRow, kTimeZoneCount> TimeZoneCatalog = {{
     {"Yukon Standard Time,YST,-9.0", 9, 0},
 }};
 
+} // namespace
+
+std::optional<TimeZoneRow> FindZoneRow(int zoneRow) {
+    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
+        return std::nullopt;
+    }
+    return TimeZoneCatalog[static_cast<std::size_t>(zoneRow)];
+}
+
+std::string_view ZoneRowText(int zoneRow) {
+    const std::optional<TimeZoneRow> row = FindZoneRow(zoneRow);
+    return row ? row->displayText : std::string_view();
+}
+
+std::span<const TimeZoneRow, kTimeZoneCount> ZoneRows() {
+    return TimeZoneCatalog;
+}
+
 void LoadBuiltInTables() {
     // Nothing to fill: both tables are constants built into the program.
 }
 
 std::string ZoneAbbreviation(int zoneRow) {
-    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
-        return {};
-    }
-    std::string_view text = TimeZoneCatalog[zoneRow].displayText;
+    std::string_view text = ZoneRowText(zoneRow);
     const auto first = text.find(',');
     if (first == std::string_view::npos) {
         return {};

@@ -32,7 +32,7 @@ std::vector<kovrel::BirthDetails> SpreadOfBirths(std::size_t count) {
         birth.Day = static_cast<std::int16_t>(1 + next(28));
         birth.Hour = next(25);
         birth.Minute = next(60);
-        const auto& zone = kovrel::TimeZoneCatalog[static_cast<std::size_t>(next(70))];
+        const kovrel::TimeZoneRow zone = *kovrel::FindZoneRow(next(kovrel::kTimeZoneCount));
         birth.TzHoursSigned = zone.hourValue;
         birth.TzMinutesSigned = zone.minuteValue;
         birth.TzHoursAbs =

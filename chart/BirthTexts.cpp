@@ -58,13 +58,6 @@ std::string LongitudeText(const BirthDetails& birth) {
     return AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? 'E' : 'W');
 }
 
-std::string ZoneRowText(int zoneRow) {
-    if (zoneRow < 0 || zoneRow >= kTimeZoneCount) {
-        return {};
-    }
-    return std::string(TimeZoneCatalog[static_cast<std::size_t>(zoneRow)].displayText);
-}
-
 std::string DaylightSavingText(const BirthDetails& birth) {
     return birth.DstFlag ? "Yes" : "No";
 }

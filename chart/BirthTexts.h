@@ -17,8 +17,6 @@ std::string BirthPlaceText(const BirthDetails& birth);
 // "28° 36' N" and "77° 12' E".
 std::string LatitudeText(const BirthDetails& birth);
 std::string LongitudeText(const BirthDetails& birth);
-// The zone list's text of the row, or "" for a row outside the catalogue.
-std::string ZoneRowText(int zoneRow);
 // "Yes" or "No".
 std::string DaylightSavingText(const BirthDetails& birth);
 // "-23.724420°", as the command-line tool writes it.

@@ -1,7 +1,7 @@
 #include "chart/ReadingDocument.h"
 
+#include "app/TimeZoneCatalog.h"
 #include "chart/BirthTexts.h"
-
 #include "common/Text.h"
 #include "relationships/RelationTexts.h"
 
@@ -64,7 +64,7 @@ ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow,
         {"Name", birth.Name},
         {"Date", BirthDateText(birth)},
         {"Time", BirthTimeText(birth)},
-        {"Time zone", ZoneRowText(zoneRow)},
+        {"Time zone", std::string(ZoneRowText(zoneRow))},
         {"Daylight saving", DaylightSavingText(birth)},
         {"City", birth.City},
         {"State", birth.State},

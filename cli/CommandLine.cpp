@@ -137,14 +137,14 @@ Result<> ApplyTime(std::string_view value, EntryForm& entry) {
 Result<> ApplyZone(std::string_view value, EntryForm& entry) {
     if (AllDigits(value)) {
         const std::optional<int> row = Digits(value, 1, 2);
-        if (!row || *row >= kTimeZoneCount) {
+        if (!row || !FindZoneRow(*row)) {
             return RefuseValue("--zone", value);
         }
         entry.zoneIndex = *row;
         return Success();
     }
     std::vector<int> rows;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
+    for (int row = 0; row < static_cast<int>(ZoneRows().size()); ++row) {
         if (EqualsIgnoringCase(ZoneAbbreviation(row), value)) {
             rows.push_back(row);
         }
@@ -157,7 +157,7 @@ Result<> ApplyZone(std::string_view value, EntryForm& entry) {
         std::string listed;
         for (int row : rows) {
             listed += (listed.empty() ? "" : ", ") + std::to_string(row) + " \"" +
-                      std::string(TimeZoneCatalog[row].displayText) + "\"";
+                      std::string(ZoneRowText(row)) + "\"";
         }
         return Fault{"--zone " + Quoted(value) + " names several rows: " + listed +
                      "; give the row number"};

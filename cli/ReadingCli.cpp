@@ -44,7 +44,7 @@ std::string CandidateRows(const ZoneInForce& zone) {
     for (const ZoneOffset& offset : {zone.before, zone.after}) {
         const int row = RowForOffset(offset.offsetSeconds, offset.abbreviation);
         listed += (listed.empty() ? "" : " or ") + std::to_string(row) + " \"" +
-                  std::string(TimeZoneCatalog[row].displayText) + "\"";
+                  std::string(ZoneRowText(row)) + "\"";
     }
     return listed;
 }

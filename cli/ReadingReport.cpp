@@ -91,9 +91,9 @@ std::string BirthLine(const BirthDetails& birth, int zoneRow) {
     std::string line =
         std::to_string(birth.Day) + " " + ListItemText(EntryList::Month, birth.Month - 1) + " " +
         std::to_string(birth.Year) + ", " + TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute);
-    if (zoneRow >= 0 && zoneRow < kTimeZoneCount) {
+    if (const std::string_view zone = ZoneRowText(zoneRow); !zone.empty()) {
         line += ", ";
-        line += TimeZoneCatalog[zoneRow].displayText;
+        line += zone;
     }
     if (birth.DstFlag) {
         line += ", daylight saving time";
@@ -126,12 +126,13 @@ std::vector<std::string> NamesInCell(std::string_view cell) {
 
 std::string ZoneListText() {
     std::string text;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
-        char number[16];
-        std::snprintf(number, sizeof number, "%2d", row);
-        text += number;
+    int number = 0;
+    for (const TimeZoneRow& row : ZoneRows()) {
+        char label[16];
+        std::snprintf(label, sizeof label, "%2d", number++);
+        text += label;
         text += "  ";
-        text += TimeZoneCatalog[row].displayText;
+        text += row.displayText;
         text += '\n';
     }
     return text;

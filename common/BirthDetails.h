@@ -15,6 +15,11 @@ struct BirthDetails {
     std::int16_t Year = 0;
     std::int16_t Hour = 0; // 0..24: the hour list ends with 24
     std::int16_t Minute = 0;
+    // The zone is held twice because the birth moment is formed by two routes that do not agree.
+    // The Moon and the ayanamsa take the magnitudes and give them a direction from the
+    // longitude's hemisphere, applying the daylight-saving hour; the six other bodies add the
+    // signed values to the clock time with calendar carry and ignore daylight saving. Both are
+    // what the readings users already have were computed with, so neither may change.
     std::int16_t TzHoursAbs = 0;
     std::int16_t TzMinutesAbs = 0;
     std::int16_t LonDegrees = 0;

@@ -20,24 +20,30 @@ double JulianDayNumber(int month, int day, int year) {
     return j;
 }
 
+bool EngineLongitudeCountsEast(bool eastFlag, double lonDegrees, double lonMinutes) {
+    double longitude = lonDegrees + lonMinutes / 60.0;
+    if (eastFlag) {
+        longitude = -longitude;
+    }
+    // Minus zero is not below zero, so 0° 0' East counts as western.
+    return longitude < 0.0;
+}
+
 EngineInstant EngineBirthInstant(const BirthDetails& details) {
     const double localHours = details.Hour + details.Minute / 60.0;
     double zoneHours = details.TzHoursAbs + details.TzMinutesAbs / 60.0;
-    double longitude = details.LonDegrees + details.LonMinutes / 60.0;
-    if (details.EastFlag) {
-        longitude = -longitude;
-    }
-    // Inside the engine east counts negative, and the zone's direction is taken from the
-    // hemisphere; daylight saving therefore always moves universal time one hour earlier.
-    // Minus zero is not below zero, so 0° 0' East counts as western.
+    const bool east =
+        EngineLongitudeCountsEast(details.EastFlag, details.LonDegrees, details.LonMinutes);
+    // The zone's direction comes from the hemisphere, so daylight saving always moves universal
+    // time one hour earlier.
     if (details.DstFlag) {
-        if (longitude < 0.0) {
+        if (east) {
             zoneHours = zoneHours + 1.0;
         } else {
             zoneHours = zoneHours - 1.0;
         }
     }
-    const double universalHours = longitude < 0.0 ? localHours - zoneHours : localHours + zoneHours;
+    const double universalHours = east ? localHours - zoneHours : localHours + zoneHours;
     const double dayNumber = JulianDayNumber(details.Month, details.Day, details.Year);
     return {universalHours, dayNumber};
 }

@@ -2,6 +2,7 @@
 
 #include "common/BirthDetails.h"
 #include "common/Text.h"
+#include "ephemeris/JulianDay.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,12 +45,14 @@ LocalDateTime FormDateTime(const EntryForm& form) {
 }
 
 bool LongitudeCountsEast(const EntryForm& form) {
-    if (form.longitude != LongitudeChoice::East) {
-        return false;
-    }
+    const bool east = form.longitude == LongitudeChoice::East;
     const auto degrees = WholeNumberFromText(form.lonDeg);
     const auto minutes = WholeNumberFromText(form.lonMin);
-    return !(degrees && minutes && *degrees == 0 && *minutes == 0);
+    if (!degrees || !minutes) {
+        // Boxes that do not convert yet: the choice of hemisphere is all there is to go by.
+        return east;
+    }
+    return EngineLongitudeCountsEast(east, *degrees, *minutes);
 }
 
 PlaceFill FillEntryFromCity(const AtlasCity& city, const EntryForm& form) {

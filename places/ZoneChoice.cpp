@@ -3,6 +3,7 @@
 #include "app/TimeZoneCatalog.h"
 #include "common/BirthDetails.h"
 #include "common/Text.h"
+#include "ephemeris/JulianDay.h"
 
 #include <array>
 #include <cstdio>
@@ -105,8 +106,8 @@ std::string ChangeNote(const ZoneChoice& c) {
 } // namespace
 
 int RowOffsetSeconds(int zoneRow) {
-    const TimeZoneRow& row = TimeZoneCatalog[static_cast<std::size_t>(zoneRow)];
-    return -(row.hourValue * 3600 + row.minuteValue * 60);
+    const std::optional<TimeZoneRow> row = FindZoneRow(zoneRow);
+    return row ? -(row->hourValue * 3600 + row->minuteValue * 60) : 0;
 }
 
 std::string RowAbbreviation(int zoneRow) {
@@ -115,14 +116,14 @@ std::string RowAbbreviation(int zoneRow) {
 
 int RowForOffset(int offsetSeconds, std::string_view abbreviation) {
     int nearest = -1;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
+    for (int row = 0; row < static_cast<int>(ZoneRows().size()); ++row) {
         const int distance = std::abs(RowOffsetSeconds(row) - offsetSeconds);
         if (nearest < 0 || distance < nearest) {
             nearest = distance;
         }
     }
     int firstRow = -1;
-    for (int row = 0; row < kTimeZoneCount; ++row) {
+    for (int row = 0; row < static_cast<int>(ZoneRows().size()); ++row) {
         if (std::abs(RowOffsetSeconds(row) - offsetSeconds) != nearest) {
             continue;
         }
@@ -171,7 +172,7 @@ ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& l
         // That route adds the zone's magnitude on a western longitude and takes it away on an
         // eastern one, whatever the zone's own direction.
         const int magnitude = std::abs(rowOffset);
-        const int moonAfterLocal = longitudeCountsEast ? -magnitude : magnitude;
+        const int moonAfterLocal = EngineZoneShift(longitudeCountsEast, magnitude);
         const int away = moonAfterLocal + trueOffset; // (local + moonAfterLocal) - (local - true)
         c.notes.push_back(
             std::string("The longitude counts as ") + (longitudeCountsEast ? "east" : "west") +
@@ -192,7 +193,7 @@ ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& l
         line += " (daylight saving)";
     }
     line += ": ";
-    line += TimeZoneCatalog[static_cast<std::size_t>(c.zoneRow)].displayText;
+    line += ZoneRowText(c.zoneRow);
     for (std::size_t k = 0; k < c.notes.size(); ++k) {
         line += (k == 0 ? ". " : " ") + c.notes[k];
     }

@@ -13,7 +13,7 @@
 namespace kovrel {
 
 // The row's offset east of UTC in seconds (the catalogue holds what to add to reach UT, so the
-// sign is reversed): "Indian Time, IST, +5.3" gives 19800.
+// sign is reversed): "Indian Time, IST, +5.3" gives 19800; 0 for a row outside the catalogue.
 int RowOffsetSeconds(int zoneRow);
 
 // The second comma field of the row's text, trimmed: "IST" for "Indian Time, IST, +5.3".

@@ -8,7 +8,9 @@ namespace kovrel {
 namespace {
 
 TEST(TimeZoneCatalog, SeventyRowsWithTheReversedOffsets) {
-    ASSERT_EQ(TimeZoneCatalog.size(), 70u);
+    ASSERT_EQ(ZoneRows().size(), 70u);
+    EXPECT_FALSE(FindZoneRow(-1));
+    EXPECT_FALSE(FindZoneRow(70));
     const struct {
         std::size_t row;
         const char* text;
@@ -23,16 +25,16 @@ TEST(TimeZoneCatalog, SeventyRowsWithTheReversedOffsets) {
                 {69, "Yukon Standard Time,YST,-9.0", 9, 0}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.text);
-        EXPECT_EQ(TimeZoneCatalog[r.row].displayText, r.text);
-        EXPECT_EQ(TimeZoneCatalog[r.row].hourValue, r.hours);
-        EXPECT_EQ(TimeZoneCatalog[r.row].minuteValue, r.minutes);
+        EXPECT_EQ(ZoneRows()[r.row].displayText, r.text);
+        EXPECT_EQ(ZoneRows()[r.row].hourValue, r.hours);
+        EXPECT_EQ(ZoneRows()[r.row].minuteValue, r.minutes);
     }
 }
 
 // Catches a mistyped row anywhere in the table: the label after the last comma is the UTC
 // offset, the values are its opposite, and the minutes share the sign of the hours.
 TEST(TimeZoneCatalog, EveryRowAgreesWithItsLabel) {
-    for (const TimeZoneRow& row : TimeZoneCatalog) {
+    for (const TimeZoneRow& row : ZoneRows()) {
         const std::string_view text = row.displayText;
         SCOPED_TRACE(text);
         EXPECT_TRUE(row.minuteValue == 0 || row.minuteValue == 30 || row.minuteValue == -30);

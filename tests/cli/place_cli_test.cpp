@@ -41,8 +41,7 @@ CliRun Cli(const std::vector<std::string>& args, const ReadingExports& exports =
 }
 
 std::string RowText(const json& reading) {
-    return std::string(
-        TimeZoneCatalog.at(reading.at("place").at("zone_row").get<int>()).displayText);
+    return std::string(ZoneRowText(reading.at("place").at("zone_row").get<int>()));
 }
 
 TEST(PlaceCli, PuneFillsThePlaceAndTheIndianRow) {
@@ -121,7 +120,7 @@ TEST(PlaceCli, FlagsGivenAsWellTakePrecedence) {
     const CliRun run = Cli({"--place", "Pune", "--date", "1990-03-15", "--time", "08:30", "--zone",
                             "8", "--lat", "18:00N", "--city", "Poona"});
     ASSERT_EQ(run.status, kExitOk) << run.err;
-    EXPECT_THAT(run.out, HasSubstr(std::string(TimeZoneCatalog[8].displayText)));
+    EXPECT_THAT(run.out, HasSubstr(std::string(ZoneRowText(8))));
     EXPECT_THAT(run.out, HasSubstr("Place:     Poona, Maharashtra, India"));
     EXPECT_THAT(run.out, HasSubstr("Latitude:  18° 0' North"));
     EXPECT_THAT(run.out, HasSubstr("Longitude: 73° 51' East"));
@@ -194,7 +193,7 @@ TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     ReadingExports exports;
     exports.pdf = [&](const std::string& path, const Session& session) {
         written.push_back("pdf " + path + " " + session.birth.Name + " " +
-                          std::string(TimeZoneCatalog[session.zoneRow].displayText));
+                          std::string(ZoneRowText(session.zoneRow)));
         return std::string();
     };
     exports.svg = [&](const std::string& path, const Session&) {

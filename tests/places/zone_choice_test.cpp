@@ -3,6 +3,7 @@
 // cities15000.txt, rounded to the minute by hand.
 #include "app/EntryForm.h"
 #include "app/TimeZoneCatalog.h"
+#include "ephemeris/JulianDay.h"
 #include "places/PlaceEntry.h"
 
 #include <date/tz.h>
@@ -10,6 +11,9 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace kovrel::test {
 namespace {
@@ -44,7 +48,7 @@ Filled Fill(std::string_view name, std::string_view country, const EntryForm& fo
 }
 
 std::string RowText(int row) {
-    return std::string(TimeZoneCatalog[row].displayText);
+    return std::string(ZoneRowText(row));
 }
 
 TEST(PlaceFill, WorkedPlacesGetTheirRows) {
@@ -191,6 +195,27 @@ TEST(LongitudeCountsEast, ZeroDegreesZeroMinutesCountsAsWest) {
     EXPECT_TRUE(LongitudeCountsEast(form));
     form.longitude = LongitudeChoice::West;
     EXPECT_FALSE(LongitudeCountsEast(form));
+}
+
+// The assistant's notes and the Moon route itself read the longitude by the same rule: for every
+// form, the Moon's moment is the clock time minus the zone exactly when the assistant says east.
+TEST(LongitudeCountsEast, AgreesWithTheMoonRoute) {
+    for (const LongitudeChoice side : {LongitudeChoice::East, LongitudeChoice::West}) {
+        for (const auto& [degrees, minutes] : std::vector<std::pair<std::string, std::string>>{
+                 {"0", "0"}, {"0", "1"}, {"77", "12"}, {"-5", "0"}, {"1", "-60"}}) {
+            EntryForm form;
+            form.longitude = side;
+            form.lonDeg = degrees;
+            form.lonMin = minutes;
+            BirthDetails birth;
+            birth.Hour = 12;
+            birth = CopyEntry(form, birth);
+            birth.TzHoursAbs = 5;
+            SCOPED_TRACE(degrees + ":" + minutes);
+            const double shift = EngineBirthInstant(birth).universalHours - birth.Hour;
+            EXPECT_EQ(LongitudeCountsEast(form), shift == EngineZoneShift(true, 5));
+        }
+    }
 }
 
 TEST(PlaceFill, SaysWhenTheTimeNeverHappenedOrHappenedTwice) {
