@@ -1,6 +1,7 @@
 #include "app/EntryForm.h"
 
 #include "app/TimeZoneCatalog.h"
+#include "common/Calendar.h"
 #include "common/Text.h"
 
 #include <cstdlib>
@@ -37,9 +38,7 @@ int PositionOfNumber(EntryList list, int value) {
 
 const std::vector<std::string>& ListItems(EntryList list) {
     static const std::vector<std::string> days = NumberItems(1, 31);
-    static const std::vector<std::string> months = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
+    static const std::vector<std::string> months(kMonthNames.begin(), kMonthNames.end());
     static const std::vector<std::string> years = NumberItems(1901, 2050);
     static const std::vector<std::string> hours = NumberItems(0, 24);
     static const std::vector<std::string> minutes = NumberItems(0, 59);

@@ -1,5 +1,6 @@
 #include "app/EntryValidation.h"
 
+#include "common/Calendar.h"
 #include "common/Text.h"
 #include "common/TextCodec.h"
 
@@ -65,10 +66,9 @@ Result<> ValidateInput(const EntryForm& entry) {
         return ErrorAt("Please Select Direction For The Longitude", EntryControl::SelectEast);
     }
 
-    // Divisible by 4 is enough: every offered year from 1901 to 2050 follows it. A year that
-    // cannot be read is taken as a common year, the stricter February test.
+    // A year that cannot be read is taken as a common year, the stricter February test.
     const auto year = WholeNumberFromText(ListItemText(EntryList::Year, entry.yearIndex));
-    const bool leapYear = year && *year % 4 == 0;
+    const bool leapYear = year && IsLeapYear(*year);
     const int day = entry.dayIndex; // 0 = the 1st
     if (entry.monthIndex == 1) {
         const int firstMissingDay = leapYear ? 29 : 28;

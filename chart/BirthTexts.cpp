@@ -1,6 +1,7 @@
 #include "chart/BirthTexts.h"
 
 #include "app/TimeZoneCatalog.h"
+#include "common/Calendar.h"
 
 #include <array>
 #include <cstdio>
@@ -9,10 +10,6 @@
 namespace kovrel {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
 
 std::string AngleText(int degrees, int minutes, char hemisphere) {
     char text[40];
@@ -23,17 +20,11 @@ std::string AngleText(int degrees, int minutes, char hemisphere) {
 } // namespace
 
 std::string BirthDateText(const BirthDetails& birth) {
-    const std::string month =
-        birth.Month >= 1 && birth.Month <= 12
-            ? std::string(kMonthNames[static_cast<std::size_t>(birth.Month - 1)])
-            : std::to_string(birth.Month);
-    return std::to_string(birth.Day) + " " + month + " " + std::to_string(birth.Year);
+    return DateText(birth.Year, birth.Month, birth.Day);
 }
 
 std::string BirthTimeText(const BirthDetails& birth) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", birth.Hour, birth.Minute);
-    return text;
+    return ClockText(birth.Hour, birth.Minute);
 }
 
 std::string BirthPlaceText(const BirthDetails& birth) {

@@ -2,6 +2,7 @@
 
 #include "app/EntryForm.h"
 #include "app/TimeZoneCatalog.h"
+#include "common/Calendar.h"
 #include "common/Planets.h"
 #include "relationships/RelationTexts.h"
 
@@ -76,12 +77,6 @@ std::string CompoundGrid(const CompoundTable& table) {
     return AlignedTable(rows);
 }
 
-std::string TwoDigits(int value) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d", value);
-    return buffer;
-}
-
 std::string AngleText(int degrees, int minutes, std::string_view hemisphere) {
     return std::to_string(degrees) + "\u00B0 " + std::to_string(minutes) + "' " +
            std::string(hemisphere);
@@ -89,8 +84,7 @@ std::string AngleText(int degrees, int minutes, std::string_view hemisphere) {
 
 std::string BirthLine(const BirthDetails& birth, int zoneRow) {
     std::string line =
-        std::to_string(birth.Day) + " " + ListItemText(EntryList::Month, birth.Month - 1) + " " +
-        std::to_string(birth.Year) + ", " + TwoDigits(birth.Hour) + ":" + TwoDigits(birth.Minute);
+        DateText(birth.Year, birth.Month, birth.Day) + ", " + ClockText(birth.Hour, birth.Minute);
     if (const std::string_view zone = ZoneRowText(zoneRow); !zone.empty()) {
         line += ", ";
         line += zone;

@@ -1,6 +1,21 @@
 #include "common/Calendar.h"
 
+#include <cstdio>
+
 namespace kovrel {
+
+std::string DateText(int year, int month, int day) {
+    const std::string monthText =
+        month >= 1 && month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)])
+                                  : std::to_string(month);
+    return std::to_string(day) + " " + monthText + " " + std::to_string(year);
+}
+
+std::string ClockText(int hour, int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
+}
 
 bool IsLeapYear(long long year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace kovrel {
 
@@ -15,6 +18,16 @@ struct CivilDateTime {
 
     bool operator==(const CivilDateTime&) const = default;
 };
+
+// The month names, January first: the month list, the printed reading and every note.
+inline constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+// The one text form of a date, "15 March 1990"; a month outside 1..12 is written as its number.
+std::string DateText(int year, int month, int day);
+// The one text form of a clock time, "08:30".
+std::string ClockText(int hour, int minute);
 
 bool IsLeapYear(long long year);
 // Days in a month 1..12 of a year.

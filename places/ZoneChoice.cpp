@@ -2,6 +2,7 @@
 
 #include "app/TimeZoneCatalog.h"
 #include "common/BirthDetails.h"
+#include "common/Calendar.h"
 #include "common/Text.h"
 #include "ephemeris/JulianDay.h"
 
@@ -40,22 +41,6 @@ bool AbbreviationMatches(std::string_view zoneAbbreviation, std::string_view row
         }
     }
     return false;
-}
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-
-std::string DateText(int year, int month, int day) {
-    return std::to_string(day) + " " +
-           std::string(kMonthNames[static_cast<std::size_t>(month - 1)]) + " " +
-           std::to_string(year);
-}
-
-std::string ClockText(int hour, int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    return text;
 }
 
 // "4 hours", "15 minutes", "19 minutes 32 seconds", "1 hour 30 minutes".

@@ -1,5 +1,7 @@
 #include "places/ZoneInForce.h"
 
+#include "common/Calendar.h"
+
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
 
@@ -33,15 +35,6 @@ std::optional<cctz::time_zone> LoadZone(std::string_view name) {
         return std::nullopt;
     }
     return zone;
-}
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
 ZoneOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::seconds>& instant) {

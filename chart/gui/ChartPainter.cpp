@@ -1,5 +1,8 @@
 #include "chart/gui/ChartPainter.h"
 
+#include "common/gui/ProgramFont.h"
+#include "common/gui/QtText.h"
+
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
@@ -14,10 +17,6 @@ namespace {
 QFont FontOfHeight(const QPainter& painter, double units, bool bold = false) {
     const int dpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96;
     return ChartFont(std::max(units, 0.5) * 72.0 / dpi, bold);
-}
-
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QRectF CellRect(const QRectF& square, GridCell cell) {
@@ -42,7 +41,7 @@ QFont FittedFont(QFont font, const QStringList& texts, double width, const QPain
 
 QFont ChartFont(double points, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(ProgramFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     // No ligatures: text copied from a PDF must read "fixed", not a single "fi" glyph.
     font.setStyleStrategy(QFont::PreferNoShaping);
@@ -90,7 +89,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartLayout& layout
         for (const ChartPlanet& planet : box.planets) {
             planetLabels << QString::fromStdString(planet.label);
         }
-        signLabels << FromUtf8(SignNames[static_cast<std::size_t>(box.sign)]);
+        signLabels << Text(SignNames[static_cast<std::size_t>(box.sign)]);
     }
     const double inner = cell - 2 * pad;
     const double planetUnits =
@@ -107,7 +106,7 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartLayout& layout
         painter.setFont(signFont);
         painter.setPen(colours.signNames);
         painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop,
-                         FromUtf8(SignNames[static_cast<std::size_t>(box.sign)]));
+                         Text(SignNames[static_cast<std::size_t>(box.sign)]));
         painter.setFont(planetFont);
         painter.setPen(colours.planets);
         double y = rect.top() + signMetrics.height() * 1.15;

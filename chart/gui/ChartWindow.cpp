@@ -2,6 +2,7 @@
 
 #include "chart/ReadingDocument.h"
 #include "chart/gui/ChartPainter.h"
+#include "common/gui/QtText.h"
 
 #include <QPainter>
 #include <QVBoxLayout>
@@ -31,10 +32,7 @@ void ChartView::paintEvent(QPaintEvent* /*event*/) {
 
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(new ChartView) {
     setObjectName(QStringLiteral("frmChart"));
-    setWindowTitle(
-        QString::fromUtf8(kWindowCaption.data(), static_cast<qsizetype>(kWindowCaption.size())) +
-        QStringLiteral(" - ") +
-        QString::fromUtf8(kChartTitle.data(), static_cast<qsizetype>(kChartTitle.size())));
+    setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - ") + Text(kChartTitle));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);

@@ -2,6 +2,7 @@
 
 #include "chart/RelationColours.h"
 #include "chart/gui/ChartPainter.h"
+#include "common/gui/QtText.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -19,10 +20,6 @@
 namespace kovrel {
 
 namespace {
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // Countries whose standard paper is Letter.
 constexpr std::array kLetterCountries = {
@@ -76,11 +73,11 @@ class PageWriter {
                 painter_->setPen(Qt::black);
                 painter_->setFont(labelFont);
                 painter_->drawText(QRectF(body_.left(), y_, labelWidth, line), Qt::AlignVCenter,
-                                   FromUtf8(field.label));
+                                   Text(field.label));
                 painter_->setFont(valueFont);
                 painter_->drawText(
                     QRectF(body_.left() + labelWidth, y_, body_.width() - labelWidth, line),
-                    Qt::AlignVCenter, FromUtf8(field.value));
+                    Qt::AlignVCenter, Text(field.value));
             }
             y_ += line;
         }
@@ -107,9 +104,9 @@ class PageWriter {
         const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
 
         // The first column is as wide as its widest name; the others share the rest.
-        double first = headMetrics.horizontalAdvance(FromUtf8(table.headings.front()));
+        double first = headMetrics.horizontalAdvance(Text(table.headings.front()));
         for (const auto& row : table.rows) {
-            first = std::max(first, headMetrics.horizontalAdvance(FromUtf8(row.front())));
+            first = std::max(first, headMetrics.horizontalAdvance(Text(row.front())));
         }
         first += 2 * padX;
         const std::size_t columns = table.headings.size();
@@ -124,8 +121,8 @@ class PageWriter {
             double height = metrics.height();
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 const QRectF room(0, 0, width(c) - 2 * padX, 1e6);
-                height = std::max(height,
-                                  metrics.boundingRect(room, flags, FromUtf8(cells[c])).height());
+                height =
+                    std::max(height, metrics.boundingRect(room, flags, Text(cells[c])).height());
             }
             return height + 2 * padY;
         };
@@ -139,7 +136,7 @@ class PageWriter {
         }
         // The title stays with its table.
         Need(QFontMetricsF(ChartFont(12, true), &device_).height() * 1.6 + total);
-        Heading(FromUtf8(table.title), 12);
+        Heading(Text(table.title), 12);
 
         const auto drawRow = [&](const std::vector<std::string>& cells, double height,
                                  bool heading) {
@@ -158,8 +155,7 @@ class PageWriter {
                 painter_->drawRect(cell);
                 painter_->setPen(background ? Qt::white : Qt::black);
                 painter_->setFont(heading || c == 0 ? headFont : cellFont);
-                painter_->drawText(cell.adjusted(padX, padY, -padX, -padY), flags,
-                                   FromUtf8(cells[c]));
+                painter_->drawText(cell.adjusted(padX, padY, -padX, -padY), flags, Text(cells[c]));
             }
             y_ += height;
         };
@@ -204,12 +200,12 @@ class PageWriter {
         painter_->setFont(font);
         painter_->setPen(QColor(60, 60, 60));
         const QRectF head(page_.left(), page_.top(), page_.width(), metrics.height());
-        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, FromUtf8(document_.header));
-        painter_->drawText(head, Qt::AlignRight | Qt::AlignVCenter, FromUtf8(document_.heading));
+        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, Text(document_.header));
+        painter_->drawText(head, Qt::AlignRight | Qt::AlignVCenter, Text(document_.heading));
         const QRectF foot(page_.left(), page_.bottom() - metrics.height(), page_.width(),
                           metrics.height());
         painter_->drawText(foot, Qt::AlignLeft | Qt::AlignVCenter,
-                           FromUtf8(PageFooterText(document_, pageNumber_, pageCount_)));
+                           Text(PageFooterText(document_, pageNumber_, pageCount_)));
         painter_->setPen(QPen(QColor(150, 150, 150), Mm(0.2)));
         painter_->drawLine(QPointF(page_.left(), head.bottom() + metrics.height() * 0.3),
                            QPointF(page_.right(), head.bottom() + metrics.height() * 0.3));
@@ -229,7 +225,7 @@ class PageWriter {
 
 // Page 1: the birth, the chart and the positions; then the three relationship tables.
 int LayOut(PageWriter& writer, const ReadingDocument& document) {
-    writer.Heading(FromUtf8(document.heading), 16);
+    writer.Heading(Text(document.heading), 16);
     writer.Fields(document.birthDetails);
     writer.Chart(document.chart, writer.Mm(112));
     writer.Table(document.positions);
@@ -288,8 +284,8 @@ std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, 
         writer.setPageSize(QPageSize(paper));
         writer.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(FromUtf8(document.programName + " - " + document.header));
-        writer.setCreator(FromUtf8(document.programName));
+        writer.setTitle(Text(document.programName + " - " + document.header));
+        writer.setCreator(Text(document.programName));
         pages = PaintReadingDocument(writer, document);
     }
     if (pages == 0 || file.error() != QFileDevice::NoError || !file.commit()) {
@@ -313,8 +309,8 @@ std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, in
     generator.setOutputDevice(&file);
     generator.setSize(QSize(side, side));
     generator.setViewBox(QRect(0, 0, side, side));
-    generator.setTitle(QStringLiteral("Rasi Chart - ") + FromUtf8(birth.Name));
-    generator.setDescription(FromUtf8(std::string(kWindowCaption)));
+    generator.setTitle(QStringLiteral("Rasi Chart - ") + Text(birth.Name));
+    generator.setDescription(Text(kWindowCaption));
     QPainter painter;
     if (!painter.begin(&generator)) {
         file.cancelWriting();
@@ -338,8 +334,7 @@ std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const Bir
                                                       int zoneRow, const Reading& reading) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
-    dialog->setWindowTitle(FromUtf8(std::string(kWindowCaption)) +
-                           QStringLiteral(" - Print Reading"));
+    dialog->setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - Print Reading"));
     const ReadingDocument document = MakeReadingDocument(birth, zoneRow, reading);
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [document](QPrinter* printer) { PaintReadingDocument(*printer, document); });

@@ -3,6 +3,7 @@
 #include "app/Reading.h"
 #include "chart/RelationColours.h"
 #include "common/Planets.h"
+#include "common/gui/ProgramFont.h"
 #include "common/gui/QtText.h"
 #include "relationships/RelationTexts.h"
 #include "relationships/RelationshipRules.h"
@@ -43,8 +44,7 @@ double FontScale() {
 
 QFont ResultFont(double points, bool bold, bool underline = false) {
     QFont font;
-    // Verdana where it is installed, else the nearest sans serif.
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(ProgramFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points * FontScale());
     font.setBold(bold);
