@@ -30,10 +30,6 @@ std::vector<std::string> ZoneItems() {
 
 // The position of `value`'s decimal text in a numeric list, or -1 (nothing selected) when the
 // list does not offer it.
-int PositionOfNumber(EntryList list, int value) {
-    return FindListItem(list, std::to_string(value));
-}
-
 } // namespace
 
 const std::vector<std::string>& ListItems(EntryList list) {
@@ -113,28 +109,6 @@ BirthDetails CopyEntry(const EntryForm& entry, const BirthDetails& previous) {
     details.State = TrimBlanks(entry.state);
     details.Country = TrimBlanks(entry.country);
     return details;
-}
-
-EntryForm EntryFromDetails(const BirthDetails& details, int zoneRow) {
-    EntryForm entry;
-    entry.name = details.Name;
-    entry.dayIndex = PositionOfNumber(EntryList::Day, details.Day);
-    entry.monthIndex = details.Month >= 1 && details.Month <= 12 ? details.Month - 1 : -1;
-    entry.yearIndex = PositionOfNumber(EntryList::Year, details.Year);
-    entry.hourIndex = PositionOfNumber(EntryList::Hour, details.Hour);
-    entry.minuteIndex = PositionOfNumber(EntryList::Minute, details.Minute);
-    entry.zoneIndex = FindZoneRow(zoneRow) ? zoneRow : -1;
-    entry.latDeg = std::to_string(details.LatDegrees);
-    entry.latMin = std::to_string(details.LatMinutes);
-    entry.lonDeg = std::to_string(details.LonDegrees);
-    entry.lonMin = std::to_string(details.LonMinutes);
-    entry.latitude = details.SouthFlag ? LatitudeChoice::South : LatitudeChoice::North;
-    entry.longitude = details.EastFlag ? LongitudeChoice::East : LongitudeChoice::West;
-    entry.dst = details.DstFlag;
-    entry.city = details.City;
-    entry.state = details.State;
-    entry.country = details.Country;
-    return entry;
 }
 
 } // namespace kovrel

@@ -50,9 +50,4 @@ std::string ListItemText(EntryList list, int index);
 // in `previous`.
 BirthDetails CopyEntry(const EntryForm& entry, const BirthDetails& previous);
 
-// The entry that shows `details` with zone row `zoneRow`: the inverse of CopyEntry for the
-// values a saved reading or the command line can give. A value its list does not offer (day 0,
-// year 1900, zone row 70, ...) gives position -1, a list with nothing selected.
-EntryForm EntryFromDetails(const BirthDetails& details, int zoneRow);
-
 } // namespace kovrel

@@ -160,20 +160,4 @@ std::vector<AtlasCity> FindPlacesNamed(std::string_view name, std::string_view s
     });
 }
 
-std::size_t AtlasTableBytes() {
-    const auto& t = AtlasTables();
-    std::size_t bytes = t.cities.size_bytes() + t.namePool.size() + t.states.size_bytes() +
-                        t.countries.size_bytes() + t.zones.size_bytes();
-    for (const auto& s : t.states) {
-        bytes += s.size() + 1;
-    }
-    for (const auto& z : t.zones) {
-        bytes += z.size() + 1;
-    }
-    for (const auto& c : t.countries) {
-        bytes += c.code.size() + c.name.size() + 2;
-    }
-    return bytes;
-}
-
 } // namespace kovrel

@@ -49,7 +49,4 @@ std::vector<AtlasCity> FindPlaces(std::string_view prefix, int limit = 12);
 std::vector<AtlasCity> FindPlacesNamed(std::string_view name, std::string_view state,
                                        std::string_view country, int limit);
 
-// Bytes the compiled-in tables take (records, texts and their views).
-std::size_t AtlasTableBytes();
-
 } // namespace kovrel

@@ -44,10 +44,6 @@ ZoneOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::se
 
 } // namespace
 
-bool ZoneKnown(std::string_view ianaZone) {
-    return LoadZone(ianaZone).has_value();
-}
-
 ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local) {
     const auto zone = LoadZone(ianaZone);
     if (!zone) {

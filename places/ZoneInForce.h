@@ -55,9 +55,6 @@ struct ZoneInForceResult {
 // the calendar lacks (30 February) or a time outside 0..24 h and 0..59 min is an error.
 ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local);
 
-// Whether the system's zone database knows `ianaZone`.
-bool ZoneKnown(std::string_view ianaZone);
-
 // "UTC+5:30", "UTC-4:00", "UTC+1:19:32", "UTC+0:00".
 std::string UtcOffsetText(int offsetSeconds);
 

@@ -177,10 +177,6 @@ double LongitudeSeenFrom(const Heliocentric& earth, int body, double d) {
 
 } // namespace
 
-double GeocentricLongitude(int body, double d) {
-    return LongitudeSeenFrom(HeliocentricPosition(kEarth, d), body, d);
-}
-
 std::array<double, kOrbitBodyCount> GeocentricLongitudes(double d) {
     // The observer's place is the same for every body: work it out once.
     const Heliocentric earth = HeliocentricPosition(kEarth, d);

@@ -23,10 +23,8 @@ double NormalizeRadians(double x);
 // Kepler's equation solved by Newton's method to 1e-12 radians; the true anomaly in 0..2 pi.
 double TrueAnomaly(double M, double e);
 double QuadrantArcTangent(double y, double x);
-// Tropical geocentric ecliptic longitude in degrees, 0..360.
-double GeocentricLongitude(int body, double d);
-// GeocentricLongitude of every body, index = body, with the Earth's place worked out once; the
-// same values as six separate calls.
+// Tropical geocentric ecliptic longitudes in degrees, 0..360, index = body (the Earth's entry is
+// the Sun's direction), with the Earth's place worked out once.
 std::array<double, kOrbitBodyCount> GeocentricLongitudes(double d);
 
 } // namespace kovrel

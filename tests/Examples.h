@@ -39,6 +39,31 @@ template <typename T> std::string ErrorOf(const Result<T>& result) {
     return result ? std::string() : result.fault().message;
 }
 
+// The entry that shows `details` with zone row `zoneRow`: the inverse of CopyEntry for the
+// values a saved reading or the command line can give. A value its list does not offer (day 0,
+// year 1900, zone row 70, ...) gives position -1, a list with nothing selected.
+inline EntryForm EntryFromDetails(const BirthDetails& details, int zoneRow) {
+    EntryForm entry;
+    entry.name = details.Name;
+    entry.dayIndex = FindListItem(EntryList::Day, std::to_string(details.Day));
+    entry.monthIndex = details.Month >= 1 && details.Month <= 12 ? details.Month - 1 : -1;
+    entry.yearIndex = FindListItem(EntryList::Year, std::to_string(details.Year));
+    entry.hourIndex = FindListItem(EntryList::Hour, std::to_string(details.Hour));
+    entry.minuteIndex = FindListItem(EntryList::Minute, std::to_string(details.Minute));
+    entry.zoneIndex = FindZoneRow(zoneRow) ? zoneRow : -1;
+    entry.latDeg = std::to_string(details.LatDegrees);
+    entry.latMin = std::to_string(details.LatMinutes);
+    entry.lonDeg = std::to_string(details.LonDegrees);
+    entry.lonMin = std::to_string(details.LonMinutes);
+    entry.latitude = details.SouthFlag ? LatitudeChoice::South : LatitudeChoice::North;
+    entry.longitude = details.EastFlag ? LongitudeChoice::East : LongitudeChoice::West;
+    entry.dst = details.DstFlag;
+    entry.city = details.City;
+    entry.state = details.State;
+    entry.country = details.Country;
+    return entry;
+}
+
 // ---------------------------------------------------------------- the New Delhi birth
 // Ann, 15 March 1990, 08:30, Indian Time (row 34), 77° 12' East, 28° 36' North, no daylight
 // saving, New Delhi, Delhi, India.

@@ -325,11 +325,6 @@ std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, in
     return {};
 }
 
-bool PrintReading(QPrinter& printer, const BirthDetails& birth, int zoneRow,
-                  const Reading& reading) {
-    return PaintReadingDocument(printer, MakeReadingDocument(birth, zoneRow, reading)) > 0;
-}
-
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const BirthDetails& birth,
                                                       int zoneRow, const Reading& reading) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);

@@ -38,10 +38,6 @@ std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, 
 std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, int zoneRow,
                           const Reading& reading, int side = 600);
 
-// Prints the reading on a printer the caller has set up. False when nothing could be printed.
-bool PrintReading(QPrinter& printer, const BirthDetails& birth, int zoneRow,
-                  const Reading& reading);
-
 // A print-preview dialog of the reading on paper of the locale's size, ready for the caller
 // to open (exec() or through the program's dialog seam).
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const BirthDetails& birth,

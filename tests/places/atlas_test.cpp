@@ -7,13 +7,25 @@
 #include "places/ZoneCorrections.h"
 #include "places/ZoneInForce.h"
 
+#include <date/tz.h>
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace kovrel::test {
 namespace {
+
+// Whether the system's zone database knows the zone, asked through an independent reader of it.
+bool ZoneKnown(std::string_view ianaZone) {
+    try {
+        return date::locate_zone(std::string(ianaZone)) != nullptr;
+    } catch (const std::runtime_error&) {
+        return false;
+    }
+}
 
 std::vector<std::string> Labels(const std::vector<AtlasCity>& cities) {
     std::vector<std::string> labels;

@@ -27,9 +27,10 @@ TEST(PlacementTable, FirstOfJanuary2000) {
                   {kEarth, 256.5256}, {kMercury, 248.0520}, {kVenus, 217.7241},
                   {kMars, 304.1288},  {kJupiter, 1.5071},   {kSaturn, 16.3607}};
     for (const auto& b : bodies) {
-        EXPECT_NEAR(
-            std::fmod(GeocentricLongitude(b.body, 0.0) - std::fabs(ayanamsa) + 360.0, 360.0),
-            b.sidereal, 5e-5)
+        EXPECT_NEAR(std::fmod(GeocentricLongitudes(0.0)[static_cast<std::size_t>(b.body)] -
+                                  std::fabs(ayanamsa) + 360.0,
+                              360.0),
+                    b.sidereal, 5e-5)
             << "body " << b.body;
     }
     const std::string moon = MoonEphemeris(birth);
