@@ -196,6 +196,9 @@ int RunCommand(const std::vector<std::string>& args, std::ostream& out, std::ost
         return kExitUsage;
     }
     if ((request->pdfPath && !exports.pdf) || (request->svgPath && !exports.svg)) {
+        if (exports.handOver) {
+            exports.handOver();
+        }
         ReportError(err, kProgram,
                     std::string(request->pdfPath && !exports.pdf ? "--pdf" : "--chart-svg") +
                         " is not available in this build (it was built without the window)");

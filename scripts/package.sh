@@ -25,10 +25,15 @@ if dpkg-query -W -f='${Status}' kovrel 2>/dev/null | grep -q "install ok install
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get install -y -qq "./$deb"
-trap '"${sudo_cmd[@]}" apt-get remove -y -qq kovrel' EXIT
+pictures=$(mktemp -d)
+trap '"${sudo_cmd[@]}" apt-get remove -y -qq kovrel; rm -rf "$pictures"' EXIT
 /usr/bin/kovrel-reading --help >/dev/null
 /usr/bin/kovrel-reading --date 1990-03-15 --time 08:30 --zone IST --lat 28:36N --lon 77:12E |
     grep -q '^Moon:' || { echo "the installed kovrel-reading gave no reading" >&2; exit 1; }
+# The PDF comes from the helper in /usr/libexec/kovrel, which the tool must find.
+/usr/bin/kovrel-reading --date 1990-03-15 --time 08:30 --zone IST --lat 28:36N --lon 77:12E \
+    --pdf "$pictures/x.pdf" >/dev/null && [ "$(head -c 4 "$pictures/x.pdf")" = "%PDF" ] ||
+    { echo "the installed kovrel-reading wrote no PDF" >&2; exit 1; }
 [ -x /usr/bin/kovrel ] && [ -s /usr/share/applications/org.example.kovrel.desktop ] &&
     [ -s /usr/share/man/man1/kovrel.1.gz ] || { echo "the package lacks files" >&2; exit 1; }
 echo "The package installs, and kovrel-reading runs from /usr/bin."

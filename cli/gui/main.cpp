@@ -1,5 +1,6 @@
-// kovrel-reading built with the window: the same tool, and --pdf and --chart-svg painted by the
-// window's own print and chart code.
+// kovrel-reading-pictures: the whole tool, with --pdf and --chart-svg painted by the window's own
+// print and chart code. kovrel-reading, which loads no Qt, hands a run that asks for a picture
+// over to this program with the same command line; it works on its own too.
 
 #include "chart/gui/ReadingPrint.h"
 #include "cli/ReadingCli.h"
@@ -31,7 +32,7 @@ void QtMessages(QtMsgType type, const QMessageLogContext&, const QString& messag
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    // Qt is started only for a picture, so a plain reading costs no more than the core tool.
+    // Qt is started only for a picture: a plain reading run here directly needs no display.
     // QPrinter, which the printed document shares with the window, wants a QApplication; Qt
     // gets only the program name, the tool reads its own flags.
     int qtArgc = argc > 0 ? 1 : 0;

@@ -2,7 +2,8 @@
 # Installs the build into a fresh prefix and checks what the desktop then knows of it: the MIME
 # database of that prefix calls a saved reading application/x-kovrel-reading, the installed
 # desktop entry is valid and is the default for that type, the icons have their sizes, and the
-# metainfo passes AppStream's checks together with the desktop entry it names.
+# metainfo passes AppStream's checks together with the desktop entry it names, and the installed
+# kovrel-reading still writes a PDF through its helper.
 # usage: installed_desktop_test.sh BUILD_DIR SAMPLE.kvr
 set -euo pipefail
 build=${1:?usage: installed_desktop_test.sh BUILD_DIR SAMPLE.kvr}
@@ -22,7 +23,7 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 
 share=$prefix/share
 desktop=$share/applications/$id.desktop
-for f in bin/kovrel bin/kovrel-reading share/doc/kovrel/LICENSE share/man/man1/kovrel.1.gz \
+for f in bin/kovrel bin/kovrel-reading libexec/kovrel/kovrel-reading-pictures share/doc/kovrel/LICENSE share/man/man1/kovrel.1.gz \
     share/man/man1/kovrel-reading.1.gz share/mime/packages/$id.xml \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/kovrel.svg; do
@@ -54,6 +55,11 @@ query() {
     env -i PATH="$PATH" HOME="$home" XDG_DATA_HOME="$home/none" XDG_CONFIG_HOME="$home/none" \
         XDG_DATA_DIRS="$share" xdg-mime query "$@"
 }
+# The installed tool paints through the installed helper, found from wherever it was installed.
+"$prefix/bin/kovrel-reading" "$work/x.kvr" --pdf "$work/x.pdf" >/dev/null ||
+    fail "the installed kovrel-reading could not write a PDF"
+[ "$(head -c 4 "$work/x.pdf")" = "%PDF" ] || fail "the installed kovrel-reading wrote no PDF"
+
 got=$(query filetype "$work/x.kvr")
 [ "$got" = "$type" ] || fail "x.kvr is taken for '$got', not $type"
 got=$(query default "$type")
