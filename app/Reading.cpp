@@ -7,20 +7,15 @@
 namespace kovrel {
 
 Reading ComputeReading(const BirthDetails& details, const Reading& previous) {
-    Reading reading;
-    reading.Ayanamsa = ComputeAyanamsa(details);
-    reading.MoonLongitude = MoonSiderealLongitude(details);
-    reading.MoonLongitudeText = FormatLongitude(reading.MoonLongitude);
+    const double ayanamsa = ComputeAyanamsa(details);
+    const double moon = MoonSiderealLongitude(details);
     // A universal date and time that cannot be formed stops the placement step: the placements
     // of the previous calculation stay, and the relationships are read from them.
-    if (Result<Placements> placements =
-            ComputePlanetPlacements(details, reading.Ayanamsa, reading.MoonLongitude)) {
-        reading.PlanetPlacements = *placements;
-    } else {
-        reading.PlanetPlacements = previous.PlanetPlacements;
-    }
-    reading.relationships = RelationshipsOf(reading.PlanetPlacements);
-    return reading;
+    const Result<Placements> formed = ComputePlanetPlacements(details, ayanamsa, moon);
+    const Placements& placements = formed ? *formed : previous.PlanetPlacements;
+    // Every member given, so the default relationships of an empty reading are not worked out
+    // only to be replaced.
+    return Reading{ayanamsa, moon, FormatLongitude(moon), placements, RelationshipsOf(placements)};
 }
 
 } // namespace kovrel

@@ -20,28 +20,53 @@ constexpr std::size_t Index(CompoundKind kind) {
 }
 
 // The planets of one list cell, in the order shown. A cell never holds the row planet itself,
-// so six places are enough.
+// so six places are enough; they are kept as bytes, so that a whole cell is a few bytes to copy.
 class PlanetList {
   public:
+    class Iterator {
+      public:
+        constexpr explicit Iterator(const std::uint8_t* at) : at_(at) {}
+        constexpr Planet operator*() const { return static_cast<Planet>(*at_); }
+        constexpr Iterator& operator++() {
+            ++at_;
+            return *this;
+        }
+        constexpr bool operator==(const Iterator&) const = default;
+
+      private:
+        const std::uint8_t* at_;
+    };
+
     constexpr PlanetList() = default;
     template <std::size_t N> constexpr PlanetList(const std::array<Planet, N>& planets, int count) {
         for (int k = 0; k < count; ++k) {
             push_back(planets[static_cast<std::size_t>(k)]);
         }
     }
+    // The first `count` (at most six) PlanetNames positions of `indices`.
+    static constexpr PlanetList FromIndices(const std::array<std::uint8_t, 8>& indices,
+                                            std::size_t count) {
+        PlanetList list;
+        list.planets_ = indices;
+        list.count_ = static_cast<std::uint8_t>(count);
+        return list;
+    }
 
-    constexpr void push_back(Planet planet) { planets_[count_++] = planet; }
-    constexpr const Planet* begin() const { return planets_.data(); }
-    constexpr const Planet* end() const { return planets_.data() + count_; }
+    constexpr void push_back(Planet planet) {
+        planets_[count_++] = static_cast<std::uint8_t>(planet);
+    }
+    constexpr Iterator begin() const { return Iterator(planets_.data()); }
+    constexpr Iterator end() const { return Iterator(planets_.data() + count_); }
     constexpr std::size_t size() const { return count_; }
     constexpr bool empty() const { return count_ == 0; }
 
     friend constexpr bool operator==(const PlanetList& a, const PlanetList& b) {
-        return std::equal(a.begin(), a.end(), b.begin(), b.end());
+        return a.count_ == b.count_ &&
+               std::equal(a.planets_.begin(), a.planets_.begin() + a.count_, b.planets_.begin());
     }
 
   private:
-    std::array<Planet, kPlanetCount - 1> planets_{};
+    std::array<std::uint8_t, 8> planets_{};
     std::uint8_t count_ = 0;
 };
 

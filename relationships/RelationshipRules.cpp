@@ -2,7 +2,8 @@
 
 #include "common/Signs.h"
 
-#include <bit>
+#include <cstdint>
+#include <cstring>
 
 namespace kovrel {
 
@@ -185,13 +186,22 @@ const RelationLists& NaturalLists() {
 }
 
 RelationLists TemporaryLists(const Placements& placements) {
-    // The planets standing in each sign, as bits in PlanetNames order.
-    std::array<unsigned, kSignCount> inSign{};
+    // The planets standing in each sign in PlanetNames order, one byte each, and how many; the
+    // twelve signs twice over, so that counting on from any sign needs no wrapping.
+    std::array<std::array<std::uint8_t, 8>, 2 * kSignCount> inSign{};
+    std::array<std::size_t, 2 * kSignCount> countInSign{};
     for (std::size_t b = 0; b < kPlanetCount; ++b) {
         if (placements[b].hasSign()) {
-            inSign[static_cast<std::size_t>(placements[b].sign())] |= 1u << b;
+            const auto sign = static_cast<std::size_t>(placements[b].sign());
+            inSign[sign][countInSign[sign]] = static_cast<std::uint8_t>(b);
+            ++countInSign[sign];
         }
     }
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        inSign[sign + kSignCount] = inSign[sign];
+        countInSign[sign + kSignCount] = countInSign[sign];
+    }
+
     RelationLists lists;
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         // House order from the row planet; planets sharing a house keep PlanetNames order. The
@@ -200,16 +210,31 @@ RelationLists TemporaryLists(const Placements& placements) {
         if (!placements[a].hasSign()) {
             continue;
         }
-        const int sign = placements[a].sign();
+        const auto own = static_cast<std::size_t>(placements[a].sign());
+        // Each house's planets are copied whole, eight bytes at a time, and the end moves on by
+        // their number: no branch per house. Six planets at most come before the last copy.
+        std::array<std::uint8_t, 16> friends{};
+        std::array<std::uint8_t, 16> enemies{};
+        std::size_t friendCount = 0;
+        std::size_t enemyCount = 0;
+        const auto append = [&](std::array<std::uint8_t, 16>& list, std::size_t& count,
+                                std::size_t sign) {
+            std::memcpy(list.data() + count, inSign[sign].data(), inSign[sign].size());
+            count += countInSign[sign];
+        };
         for (int house = 2; house <= 12; ++house) {
-            PlanetList& list = TemporaryFromHouse(house) == TemporaryKind::Friend
-                                   ? lists.friends[a]
-                                   : lists.enemies[a];
-            for (unsigned planets = inSign[static_cast<std::size_t>((sign + house - 1) % 12)];
-                 planets != 0; planets &= planets - 1) {
-                list.push_back(kPlanets[static_cast<std::size_t>(std::countr_zero(planets))]);
+            const std::size_t sign = own + static_cast<std::size_t>(house - 1);
+            if (TemporaryFromHouse(house) == TemporaryKind::Friend) {
+                append(friends, friendCount, sign);
+            } else {
+                append(enemies, enemyCount, sign);
             }
         }
+        std::array<std::uint8_t, 8> first{};
+        std::memcpy(first.data(), friends.data(), first.size());
+        lists.friends[a] = PlanetList::FromIndices(first, friendCount);
+        std::memcpy(first.data(), enemies.data(), first.size());
+        lists.enemies[a] = PlanetList::FromIndices(first, enemyCount);
     }
     return lists;
 }

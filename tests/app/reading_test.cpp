@@ -1,5 +1,6 @@
 #include "Examples.h"
 #include "app/Reading.h"
+#include "ephemeris/FormatLongitude.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,10 @@ TEST(WholeReading, FirstOfJanuary2000AtGreenwich) {
     const Reading reading = ComputeReading(J2000Noon());
     EXPECT_NEAR(reading.Ayanamsa, -23.85399, 5e-6);                // worked example
     EXPECT_EQ(reading.MoonLongitudeText, "19\u00B0 27' 44\" Lib"); // worked example
+    // The Moon's number, its text and its placement say the same: 19° 27' 44" of Libra.
+    EXPECT_NEAR(reading.MoonLongitude, 199.0 + 27.0 / 60.0 + 44.5 / 3600.0, 0.5 / 3600.0);
+    EXPECT_EQ(reading.MoonLongitudeText, FormatLongitude(reading.MoonLongitude));
+    EXPECT_EQ(reading.PlanetPlacements[Index(Planet::Moon)], PlacementOf(reading.MoonLongitude));
     EXPECT_EQ(reading.PlanetPlacements, kJ2000Placements);
     EXPECT_EQ(reading.relationships.compound, ComputeRelationships(kJ2000Placements));
 }
