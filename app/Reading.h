@@ -4,19 +4,22 @@
 #include "positions/Placements.h"
 #include "relationships/RelationshipRules.h"
 
+#include <limits>
 #include <string>
 
 namespace kovrel {
 
-// Everything one calculation produces, and everything a view of it shows: views compute nothing.
+// Everything one calculation produces, and everything a view of it shows: views compute nothing
+// but the words for it.
 struct Reading {
     double Ayanamsa = 0.0;
+    // The Moon's sidereal longitude in degrees, and its long text. Before the first calculation
+    // there is none: not a number, and the empty text that such a longitude gives.
+    double MoonLongitude = std::numeric_limits<double>::quiet_NaN();
     std::string MoonLongitudeText;
     Placements PlanetPlacements{};
     // Before the first calculation a view shows what the rules give for no placements at all.
-    CompoundTable CompoundRelationships = ComputeRelationships(Placements{});
-    RelationLists natural = NaturalLists(); // the list panel's cells for the natural tab
-    RelationLists temporary;                // and for the temporary tab
+    Relationships relationships = RelationshipsOf(Placements{});
 };
 
 // Ayanamsa, Moon, the six planets and the relationships, in their fixed order. A step that

@@ -6,36 +6,19 @@
 
 namespace kovrel {
 
-namespace {
-
-std::optional<int> TwoDigits(std::string_view text) {
-    if (text.size() != 2 || text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9') {
+std::optional<PlacementParts> PartsOf(const Placement& placement) {
+    if (!placement.hasDegrees()) {
         return std::nullopt;
     }
-    return (text[0] - '0') * 10 + (text[1] - '0');
+    return PlacementParts{placement.sign(), placement.degrees(), placement.minutes()};
 }
 
-} // namespace
-
-std::optional<PlacementParts> PartsOf(std::string_view placement) {
-    const auto sign = SignIndexOf(placement);
-    if (!sign || placement.size() != 9) {
-        return std::nullopt;
-    }
-    const auto degrees = TwoDigits(placement.substr(0, 2));
-    const auto minutes = TwoDigits(placement.substr(7, 2));
-    if (!degrees || !minutes) {
-        return std::nullopt;
-    }
-    return PlacementParts{*sign, *degrees, *minutes};
+std::string_view SignNameOf(const Placement& placement) {
+    return placement.hasSign() ? SignNames[static_cast<std::size_t>(placement.sign())]
+                               : std::string_view{};
 }
 
-std::string_view SignNameOf(std::string_view placement) {
-    const auto sign = SignIndexOf(placement);
-    return sign ? SignNames[static_cast<std::size_t>(*sign)] : std::string_view{};
-}
-
-std::string ChartPlanetLabel(int planet, std::string_view placement) {
+std::string ChartPlanetLabel(int planet, const Placement& placement) {
     std::string label(PlanetNames[static_cast<std::size_t>(planet)]);
     if (const auto parts = PartsOf(placement)) {
         char text[24];
@@ -53,10 +36,10 @@ ChartLayout SouthIndianChart(const BirthDetails& birth, int /*zoneRow*/, const R
             SouthIndianCells[static_cast<std::size_t>(sign)];
     }
     for (int planet = 0; planet < kPlanetCount; ++planet) {
-        const std::string& placement = reading.PlanetPlacements[static_cast<std::size_t>(planet)];
+        const Placement& placement = reading.PlanetPlacements[static_cast<std::size_t>(planet)];
         // A placement without a sign (no calculation yet) has no box to stand in.
-        if (const auto sign = SignIndexOf(placement)) {
-            layout.boxes[static_cast<std::size_t>(*sign)].planets.push_back(
+        if (placement.hasSign()) {
+            layout.boxes[static_cast<std::size_t>(placement.sign())].planets.push_back(
                 {planet, ChartPlanetLabel(planet, placement)});
         }
     }

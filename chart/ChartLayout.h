@@ -16,18 +16,18 @@
 namespace kovrel {
 
 // The full name of the sign of a placement such as "00 Pis 41", or "".
-std::string_view SignNameOf(std::string_view placement);
+std::string_view SignNameOf(const Placement& placement);
 
-// Degrees and minutes within the sign, read from a nine-character placement.
+// Degrees and minutes within the sign, of a placement in the full nine-character form.
 struct PlacementParts {
     int sign = 0;
     int degrees = 0;
     int minutes = 0;
 };
-std::optional<PlacementParts> PartsOf(std::string_view placement);
+std::optional<PlacementParts> PartsOf(const Placement& placement);
 
 // "Sun 00°41'"; only the planet's name for a placement without a sign.
-std::string ChartPlanetLabel(int planet, std::string_view placement);
+std::string ChartPlanetLabel(int planet, const Placement& placement);
 
 // A place on the 4 x 4 grid of the South Indian chart: column 0..3 from the left, row 0..3
 // from the top. The twelve outer cells hold the signs; the middle 2 x 2 is the centre.

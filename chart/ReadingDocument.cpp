@@ -18,8 +18,8 @@ DocumentTable ListTable(std::string title, const RelationLists& lists) {
     table.headings = {std::string(kPlanetHeading), std::string(kFriendsHeading),
                       std::string(kEnemiesHeading), std::string(kNeutralsHeading)};
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        table.rows.push_back({std::string(PlanetNames[planet]), lists.friends[planet],
-                              lists.enemies[planet], lists.neutrals[planet]});
+        table.rows.push_back({std::string(PlanetNames[planet]), ListText(lists.friends[planet]),
+                              ListText(lists.enemies[planet]), ListText(lists.neutrals[planet])});
     }
     return table;
 }
@@ -27,22 +27,22 @@ DocumentTable ListTable(std::string title, const RelationLists& lists) {
 DocumentTable CompoundGrid(const CompoundTable& compound) {
     DocumentTable table;
     table.title = std::string(kCompoundTitle);
-    table.compoundCells = true;
+    table.compound = compound;
     table.headings.emplace_back();
     for (const auto name : PlanetNames) {
         table.headings.emplace_back(name);
     }
     for (std::size_t row = 0; row < kPlanetCount; ++row) {
         std::vector<std::string> cells{std::string(PlanetNames[row])};
-        for (const auto cell : compound[row]) {
-            cells.emplace_back(cell);
+        for (const CompoundKind cell : compound[row]) {
+            cells.emplace_back(CompoundText(cell));
         }
         table.rows.push_back(std::move(cells));
     }
     return table;
 }
 
-std::string DegreesText(std::string_view placement) {
+std::string DegreesText(const Placement& placement) {
     const auto parts = PartsOf(placement);
     if (!parts) {
         return {};
@@ -78,15 +78,16 @@ ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow,
     document.positions.title = "Planet Positions";
     document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees"};
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        const std::string& placement = reading.PlanetPlacements[planet];
-        document.positions.rows.push_back({std::string(PlanetNames[planet]), placement,
-                                           std::string(SignNameOf(placement)),
-                                           DegreesText(placement)});
+        const Placement& placement = reading.PlanetPlacements[planet];
+        document.positions.rows.push_back(
+            {std::string(PlanetNames[planet]), std::string(placement.text()),
+             std::string(SignNameOf(placement)), DegreesText(placement)});
     }
 
-    document.relationships = {ListTable(std::string(kNaturalTitle), reading.natural),
-                              ListTable(std::string(kTemporaryTitle), reading.temporary),
-                              CompoundGrid(reading.CompoundRelationships)};
+    const Relationships& relationships = reading.relationships;
+    document.relationships = {ListTable(std::string(kNaturalTitle), relationships.natural),
+                              ListTable(std::string(kTemporaryTitle), relationships.temporary),
+                              CompoundGrid(relationships.compound)};
     return document;
 }
 

@@ -9,6 +9,7 @@
 #include "common/Version.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,9 @@ struct DocumentTable {
     std::string title;
     std::vector<std::string> headings;
     std::vector<std::vector<std::string>> rows; // each as long as headings
-    // Cells after the first column are compound relations and take their background colour.
-    bool compoundCells = false;
+    // For the compound grid, the relations its cells after the first column name: they take
+    // their background colour from them.
+    std::optional<CompoundTable> compound;
 };
 
 struct ReadingDocument {

@@ -56,8 +56,8 @@ std::string ListTable(const RelationLists& lists) {
     std::vector<Row> rows;
     rows.emplace_back(kListHeadings.begin(), kListHeadings.end());
     for (int i = 0; i < kPlanetCount; ++i) {
-        rows.push_back(
-            {std::string(PlanetNames[i]), lists.friends[i], lists.enemies[i], lists.neutrals[i]});
+        rows.push_back({std::string(PlanetNames[i]), ListText(lists.friends[i]),
+                        ListText(lists.enemies[i]), ListText(lists.neutrals[i])});
     }
     return AlignedTable(rows);
 }
@@ -71,7 +71,9 @@ std::string CompoundGrid(const CompoundTable& table) {
     rows.push_back(std::move(heading));
     for (int r = 0; r < kPlanetCount; ++r) {
         Row row{std::string(PlanetNames[r])};
-        row.insert(row.end(), table[r].begin(), table[r].end());
+        for (const CompoundKind cell : table[r]) {
+            row.emplace_back(CompoundText(cell));
+        }
         rows.push_back(std::move(row));
     }
     return AlignedTable(rows);
@@ -95,28 +97,15 @@ std::string BirthLine(const BirthDetails& birth, int zoneRow) {
     return line;
 }
 
-Json NameArray(std::string_view cell) {
+Json NameArray(const PlanetList& list) {
     Json names = Json::array();
-    for (const std::string& name : NamesInCell(cell)) {
-        names.push_back(name);
+    for (const Planet planet : list) {
+        names.push_back(PlanetName(planet));
     }
     return names;
 }
 
 } // namespace
-
-std::vector<std::string> NamesInCell(std::string_view cell) {
-    std::vector<std::string> names;
-    while (!cell.empty()) {
-        const auto at = cell.find(kListSeparator);
-        names.emplace_back(cell.substr(0, at));
-        if (at == std::string_view::npos) {
-            break;
-        }
-        cell.remove_prefix(at + kListSeparator.size());
-    }
-    return names;
-}
 
 std::string ZoneListText() {
     std::string text;
@@ -150,16 +139,17 @@ std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& re
 
     std::vector<Row> placements;
     for (int i = 0; i < kPlanetCount; ++i) {
-        placements.push_back({std::string(PlanetNames[i]), reading.PlanetPlacements[i]});
+        placements.push_back(
+            {std::string(PlanetNames[i]), std::string(reading.PlanetPlacements[i].text())});
     }
     text << "\nPlacements\n"
          << AlignedTable(placements) << '\n'
          << kNaturalTitle << '\n'
-         << ListTable(reading.natural) << '\n'
+         << ListTable(reading.relationships.natural) << '\n'
          << kTemporaryTitle << '\n'
-         << ListTable(reading.temporary) << '\n'
+         << ListTable(reading.relationships.temporary) << '\n'
          << kCompoundTitle << '\n'
-         << CompoundGrid(reading.CompoundRelationships);
+         << CompoundGrid(reading.relationships.compound);
     return text.str();
 }
 
@@ -169,10 +159,10 @@ Json ReportObject(const BirthDetails& birth, const Reading& reading) {
     Json planets = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         planets.push_back(
-            Json{{"name", PlanetNames[i]}, {"placement", reading.PlanetPlacements[i]}});
+            Json{{"name", PlanetNames[i]}, {"placement", reading.PlanetPlacements[i].text()}});
     }
 
-    const RelationLists& natural = reading.natural;
+    const RelationLists& natural = reading.relationships.natural;
     Json naturalRows = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         naturalRows.push_back(Json{{"planet", PlanetNames[i]},
@@ -181,7 +171,7 @@ Json ReportObject(const BirthDetails& birth, const Reading& reading) {
                                    {"neutrals", NameArray(natural.neutrals[i])}});
     }
 
-    const RelationLists& temporary = reading.temporary;
+    const RelationLists& temporary = reading.relationships.temporary;
     Json temporaryRows = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         temporaryRows.push_back(Json{{"planet", PlanetNames[i]},
@@ -190,8 +180,12 @@ Json ReportObject(const BirthDetails& birth, const Reading& reading) {
     }
 
     Json compound = Json::array();
-    for (const auto& row : reading.CompoundRelationships) {
-        compound.push_back(Json(row));
+    for (const auto& row : reading.relationships.compound) {
+        Json cells = Json::array();
+        for (const CompoundKind cell : row) {
+            cells.push_back(CompoundText(cell));
+        }
+        compound.push_back(std::move(cells));
     }
 
     return Json{{"name", birth.Name},

@@ -10,10 +10,6 @@
 
 namespace kovrel {
 
-// The names of one list-panel cell: the cell's text split at each "/ ". An empty cell has none.
-// Reports build their lists from the very cells the window shows, so the two cannot differ.
-std::vector<std::string> NamesInCell(std::string_view cell);
-
 // Every zone row on its own line: the row number, two blanks, the display text.
 std::string ZoneListText();
 

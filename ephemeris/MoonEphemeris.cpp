@@ -76,13 +76,17 @@ double SiderealOffset(double T) {
     return ((nutation - precession) - 85886.27) / kArcSecondsPerDegree;
 }
 
-std::string MoonEphemeris(const BirthDetails& details) {
+double MoonSiderealLongitude(const BirthDetails& details) {
     const double T = MoonTimeArgument(details);
     double sidereal = MoonTropicalLongitude(T) + SiderealOffset(T);
     if (sidereal < 0.0) {
         sidereal = sidereal + 360.0;
     }
-    return FormatLongitude(sidereal);
+    return sidereal;
+}
+
+std::string MoonEphemeris(const BirthDetails& details) {
+    return FormatLongitude(MoonSiderealLongitude(details));
 }
 
 } // namespace kovrel

@@ -26,7 +26,11 @@ double MoonTropicalLongitude(double T);
 // The engine's own tropical-to-sidereal correction (negative), in degrees.
 double SiderealOffset(double T);
 
-// The Moon's sidereal placement for the birth: MoonLongitudeText.
+// The Moon's sidereal longitude for the birth in degrees. One turn is added to a negative value
+// once, so a far-off date may leave it outside 0..360; its text then has no sign.
+double MoonSiderealLongitude(const BirthDetails& details);
+
+// FormatLongitude(MoonSiderealLongitude(details)): MoonLongitudeText.
 std::string MoonEphemeris(const BirthDetails& details);
 
 } // namespace kovrel

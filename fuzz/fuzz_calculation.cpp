@@ -57,7 +57,7 @@ class EntryBytes {
     std::string_view bytes_;
 };
 
-bool IsPlacement(const std::string& placement) {
+bool IsPlacement(std::string_view placement) {
     // "00 Pis 41": two-digit degrees, the sign, two-digit minutes.
     const auto digits = [&](std::size_t at) {
         return std::isdigit(static_cast<unsigned char>(placement[at])) &&
@@ -65,8 +65,8 @@ bool IsPlacement(const std::string& placement) {
     };
     return placement.size() == 9 && digits(0) && placement[2] == ' ' && placement[6] == ' ' &&
            digits(7) &&
-           std::find(SignAbbreviations.begin(), SignAbbreviations.end(),
-                     std::string_view(placement).substr(3, 3)) != SignAbbreviations.end();
+           std::find(SignAbbreviations.begin(), SignAbbreviations.end(), placement.substr(3, 3)) !=
+               SignAbbreviations.end();
 }
 
 } // namespace
@@ -96,13 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!reading.fault().message.empty());
         return 0;
     }
-    for (const std::string& placement : reading->PlanetPlacements) {
-        Require(IsPlacement(placement));
+    for (const Placement& placement : reading->PlanetPlacements) {
+        Require(IsPlacement(placement.text()) && placement.hasDegrees());
     }
-    for (const auto& row : reading->CompoundRelationships) {
-        for (const std::string_view cell : row) {
-            Require(std::find(kCompoundTexts.begin(), kCompoundTexts.end(), cell) !=
-                    kCompoundTexts.end());
+    for (const auto& row : reading->relationships.compound) {
+        for (const CompoundKind cell : row) {
+            Require(Index(cell) < kCompoundTexts.size());
         }
     }
     const std::string text = TextReport(session.birth, session.zoneRow, *reading);

@@ -152,10 +152,14 @@ Heliocentric HeliocentricPosition(int body, double d) {
         return {r * std::cos(el.peri + v), r * std::sin(el.peri + v)};
     }
     const double u = el.peri + v - el.node;
-    const double x =
-        r * (std::cos(el.node) * std::cos(u) - std::sin(u) * std::sin(el.node) * std::cos(el.i));
-    const double y =
-        r * (std::sin(el.node) * std::cos(u) + std::sin(u) * std::cos(el.node) * std::cos(el.i));
+    // Each function of each angle once; the products are formed as before.
+    const double cosNode = std::cos(el.node);
+    const double sinNode = std::sin(el.node);
+    const double cosU = std::cos(u);
+    const double sinU = std::sin(u);
+    const double cosI = std::cos(el.i);
+    const double x = r * (cosNode * cosU - sinU * sinNode * cosI);
+    const double y = r * (sinNode * cosU + sinU * cosNode * cosI);
     return {x, y};
 }
 

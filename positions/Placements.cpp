@@ -76,28 +76,68 @@ std::string CompactPlacement(std::string_view longText) {
     return compact;
 }
 
-std::string CompactPlacementOf(double longitude) {
+std::optional<int> SignIndexOf(std::string_view placement) {
+    // Characters 4 to 6 of the compact form are the abbreviation; the comparison is exact.
+    if (placement.size() < 6) {
+        return std::nullopt;
+    }
+    const char* abbreviation = placement.data() + 3;
+    for (std::size_t s = 0; s < SignAbbreviations.size(); ++s) {
+        const std::string_view candidate = SignAbbreviations[s];
+        if (candidate[0] == abbreviation[0] && candidate[1] == abbreviation[1] &&
+            candidate[2] == abbreviation[2]) {
+            return static_cast<int>(s);
+        }
+    }
+    return std::nullopt;
+}
+
+Placement Placement::InSign(int sign, int degrees, int minutes) {
+    const std::string_view abbreviation = SignAbbreviations[static_cast<std::size_t>(sign)];
+    Placement placement;
+    placement.characters_ = {static_cast<char>('0' + degrees / 10),
+                             static_cast<char>('0' + degrees % 10),
+                             ' ',
+                             abbreviation[0],
+                             abbreviation[1],
+                             abbreviation[2],
+                             ' ',
+                             static_cast<char>('0' + minutes / 10),
+                             static_cast<char>('0' + minutes % 10)};
+    placement.length_ = 9;
+    placement.sign_ = static_cast<std::int8_t>(sign);
+    placement.degrees_ = static_cast<std::int8_t>(degrees);
+    placement.minutes_ = static_cast<std::int8_t>(minutes);
+    return placement;
+}
+
+Placement Placement::FromText(std::string_view text) {
+    text = text.substr(0, kCapacity);
+    Placement placement;
+    std::copy(text.begin(), text.end(), placement.characters_.begin());
+    placement.length_ = static_cast<std::uint8_t>(text.size());
+    const std::optional<int> sign = SignIndexOf(text);
+    placement.sign_ = static_cast<std::int8_t>(sign.value_or(kNoSign));
+    const auto digit = [&](std::size_t at) { return text[at] >= '0' && text[at] <= '9'; };
+    if (sign && text.size() == 9 && digit(0) && digit(1) && digit(7) && digit(8)) {
+        placement.degrees_ = static_cast<std::int8_t>((text[0] - '0') * 10 + (text[1] - '0'));
+        placement.minutes_ = static_cast<std::int8_t>((text[7] - '0') * 10 + (text[8] - '0'));
+    }
+    return placement;
+}
+
+Placement PlacementOf(double longitude) {
     const std::optional<LongitudeParts> parts = SplitLongitude(longitude);
     if (!parts || parts->sign >= 12.0) {
         // No abbreviation: the compact form then takes whatever ends the long text.
-        return CompactPlacement(FormatLongitude(longitude));
+        return Placement::FromText(CompactPlacement(FormatLongitude(longitude)));
     }
     // Degrees within the sign and minutes are below 60: two digits each, a leading "0" for one.
-    const std::string_view sign = SignAbbreviations[static_cast<std::size_t>(parts->sign)];
-    const char text[9] = {static_cast<char>('0' + parts->degrees / 10),
-                          static_cast<char>('0' + parts->degrees % 10),
-                          ' ',
-                          sign[0],
-                          sign[1],
-                          sign[2],
-                          ' ',
-                          static_cast<char>('0' + parts->minutes / 10),
-                          static_cast<char>('0' + parts->minutes % 10)};
-    return std::string(text, sizeof text);
+    return Placement::InSign(static_cast<int>(parts->sign), parts->degrees, parts->minutes);
 }
 
 Result<Placements> ComputePlanetPlacements(const BirthDetails& details, double ayanamsa,
-                                           const std::string& moonLongitudeText) {
+                                           double moonLongitude) {
     const std::optional<CivilDateTime> universal = UniversalDateTime(details);
     if (!universal || !std::isfinite(ayanamsa)) {
         return Fault{"The universal date and time of the birth cannot be formed."};
@@ -113,14 +153,14 @@ Result<Placements> ComputePlanetPlacements(const BirthDetails& details, double a
         while (sidereal < 0.0) {
             sidereal = sidereal + 360.0;
         }
-        return CompactPlacementOf(sidereal);
+        return PlacementOf(sidereal);
     };
 
     Placements placements;
     for (const auto& [body, planet] : kOrbitPlanets) {
         placements[Index(planet)] = placementOf(body);
     }
-    placements[Index(Planet::Moon)] = CompactPlacement(moonLongitudeText);
+    placements[Index(Planet::Moon)] = PlacementOf(moonLongitude);
     return placements;
 }
 

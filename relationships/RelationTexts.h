@@ -1,18 +1,38 @@
 #pragma once
 
+#include "common/Planets.h"
+#include "relationships/Relations.h"
+
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace kovrel {
 
 // The words of the relationships, shared by the panels, the reports and the printed reading.
 
-// The five compound relations, from the best to the worst.
-inline constexpr std::array<std::string_view, 5> kCompoundTexts = {
+// The five compound relations in CompoundKind order, from the best to the worst.
+inline constexpr std::array<std::string_view, kCompoundKindCount> kCompoundTexts = {
     "Great Friend", "Friend", "Neutral", "Enemy", "Great Enemy"};
+
+constexpr std::string_view CompoundText(CompoundKind kind) {
+    return kCompoundTexts[Index(kind)];
+}
 
 // Names in one list cell are joined with this.
 inline constexpr std::string_view kListSeparator = "/ ";
+
+// A list cell as shown: "Moon/ Mars/ Jupiter"; the empty text for no planets.
+inline std::string ListText(const PlanetList& list) {
+    std::string text;
+    for (const Planet planet : list) {
+        if (!text.empty()) {
+            text += kListSeparator;
+        }
+        text += PlanetName(planet);
+    }
+    return text;
+}
 
 // The column headings of the list panel.
 inline constexpr std::string_view kPlanetHeading = "Planet";

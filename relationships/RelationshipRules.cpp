@@ -1,7 +1,9 @@
 #include "relationships/RelationshipRules.h"
 
 #include "common/Signs.h"
-#include "relationships/RelationTexts.h"
+
+#include <cstdint>
+#include <cstring>
 
 namespace kovrel {
 
@@ -51,6 +53,18 @@ constexpr std::array<std::array<NaturalKind, kPlanetCount>, kPlanetCount> MakeNa
 }
 constexpr auto kNaturalMatrix = MakeNaturalMatrix();
 
+constexpr RelationLists MakeNaturalLists() {
+    RelationLists lists;
+    for (std::size_t a = 0; a < kPlanetCount; ++a) {
+        const NaturalLine& line = kNatural[a];
+        lists.friends[a] = PlanetList(line.friends, line.friendCount);
+        lists.enemies[a] = PlanetList(line.enemies, line.enemyCount);
+        lists.neutrals[a] = PlanetList(line.neutrals, line.neutralCount);
+    }
+    return lists;
+}
+constexpr RelationLists kNaturalLists = MakeNaturalLists();
+
 template <std::size_t N>
 std::vector<std::string_view> NamesOf(const std::array<Planet, N>& planets, int count) {
     std::vector<std::string_view> names;
@@ -58,14 +72,6 @@ std::vector<std::string_view> NamesOf(const std::array<Planet, N>& planets, int 
         names.push_back(PlanetName(planets[static_cast<std::size_t>(k)]));
     }
     return names;
-}
-
-// Appending to a list cell: the first name stands alone, later ones follow "/ ".
-void AppendName(std::string& cell, std::string_view name) {
-    if (!cell.empty()) {
-        cell += kListSeparator;
-    }
-    cell += name;
 }
 
 // Houses 2 to 4 and 10 to 12 are friendly, 5 to 9 hostile; a planet's own house (1) holds no
@@ -80,8 +86,6 @@ TemporaryKind TemporaryFromHouse(int house) {
     return kTemporaryByHouse[static_cast<std::size_t>(house)];
 }
 
-enum CompoundIndex : int { kGreatFriend = 0, kFriend, kNeutral, kEnemy, kGreatEnemy };
-
 // Rows: temporary friend, enemy, none; columns: natural friend, neutral, enemy.
 static_assert(static_cast<int>(TemporaryKind::Friend) == 0 &&
               static_cast<int>(TemporaryKind::Enemy) == 1 &&
@@ -89,19 +93,18 @@ static_assert(static_cast<int>(TemporaryKind::Friend) == 0 &&
 static_assert(static_cast<int>(NaturalKind::Friend) == 0 &&
               static_cast<int>(NaturalKind::Neutral) == 1 &&
               static_cast<int>(NaturalKind::Enemy) == 2);
-constexpr int kCompoundIndex[3][3] = {
-    {kGreatFriend, kFriend, kNeutral},
-    {kNeutral, kEnemy, kGreatEnemy},
-    {kNeutral, kNeutral, kNeutral},
+using enum CompoundKind;
+constexpr CompoundKind kCompoundOf[3][3] = {
+    {GreatFriend, Friend, Neutral},
+    {Neutral, Enemy, GreatEnemy},
+    {Neutral, Neutral, Neutral},
 };
 
-std::string_view CompoundText(TemporaryKind temporary, NaturalKind natural) {
-    return kCompoundTexts[static_cast<std::size_t>(
-        kCompoundIndex[static_cast<int>(temporary)][static_cast<int>(natural)])];
+CompoundKind CompoundOf(TemporaryKind temporary, NaturalKind natural) {
+    return kCompoundOf[static_cast<int>(temporary)][static_cast<int>(natural)];
 }
 
-// Sign index, or -1 for a placement without one.
-constexpr int kNoSign = -1;
+constexpr int kNoSign = Placement::kNoSign;
 
 // House of sign b counted from sign a, indexed by b - a + 11.
 constexpr std::array<int, 23> kHouseOfDifference = {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1,
@@ -121,7 +124,7 @@ int HouseBetween(int signA, int signB) {
 std::array<int, kPlanetCount> SignsOf(const Placements& placements) {
     std::array<int, kPlanetCount> signs{};
     for (std::size_t k = 0; k < signs.size(); ++k) {
-        signs[k] = SignIndexOf(placements[k]).value_or(kNoSign);
+        signs[k] = placements[k].sign();
     }
     return signs;
 }
@@ -143,25 +146,8 @@ const std::array<NaturalRow, kPlanetCount>& NaturalRelationships() {
     return table;
 }
 
-std::optional<int> SignIndexOf(std::string_view placement) {
-    // Characters 4 to 6 of the compact form are the abbreviation; the comparison is exact.
-    if (placement.size() < 6) {
-        return std::nullopt;
-    }
-    const char* abbreviation = placement.data() + 3;
-    for (std::size_t s = 0; s < SignAbbreviations.size(); ++s) {
-        const std::string_view candidate = SignAbbreviations[s];
-        if (candidate[0] == abbreviation[0] && candidate[1] == abbreviation[1] &&
-            candidate[2] == abbreviation[2]) {
-            return static_cast<int>(s);
-        }
-    }
-    return std::nullopt;
-}
-
 int HouseFrom(const Placements& placements, Planet a, Planet b) {
-    return HouseBetween(SignIndexOf(placements[Index(a)]).value_or(kNoSign),
-                        SignIndexOf(placements[Index(b)]).value_or(kNoSign));
+    return HouseBetween(placements[Index(a)].sign(), placements[Index(b)].sign());
 }
 
 TemporaryKind TemporaryRelation(const Placements& placements, Planet a, Planet b) {
@@ -172,9 +158,9 @@ NaturalKind NaturalRelation(Planet a, Planet b) {
     return kNaturalMatrix[Index(a)][Index(b)];
 }
 
-std::string_view CompoundRelation(const Placements& placements, Planet a, Planet b) {
+CompoundKind CompoundRelation(const Placements& placements, Planet a, Planet b) {
     // A planet toward itself is in its own house: no temporary relation, always "Neutral".
-    return CompoundText(TemporaryRelation(placements, a, b), NaturalRelation(a, b));
+    return CompoundOf(TemporaryRelation(placements, a, b), NaturalRelation(a, b));
 }
 
 CompoundTable ComputeRelationships(const Placements& placements) {
@@ -190,50 +176,75 @@ void ComputeRelationships(const Placements& placements, CompoundTable& table) {
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         for (std::size_t b = 0; b < kPlanetCount; ++b) {
             const TemporaryKind temporary = TemporaryFromHouse(HouseBetween(signs[a], signs[b]));
-            const int text =
-                kCompoundIndex[static_cast<int>(temporary)][static_cast<int>(kNaturalMatrix[a][b])];
-            table[a][b] = kCompoundTexts[static_cast<std::size_t>(text)];
+            table[a][b] = CompoundOf(temporary, kNaturalMatrix[a][b]);
         }
     }
 }
 
-RelationLists NaturalLists() {
-    RelationLists lists;
-    const auto& rows = NaturalRelationships();
-    for (std::size_t a = 0; a < rows.size(); ++a) {
-        for (std::string_view name : rows[a].friends) {
-            AppendName(lists.friends[a], name);
-        }
-        for (std::string_view name : rows[a].enemies) {
-            AppendName(lists.enemies[a], name);
-        }
-        for (std::string_view name : rows[a].neutrals) {
-            AppendName(lists.neutrals[a], name);
-        }
-    }
-    return lists;
+const RelationLists& NaturalLists() {
+    return kNaturalLists;
 }
 
 RelationLists TemporaryLists(const Placements& placements) {
-    const auto signs = SignsOf(placements);
+    // The planets standing in each sign in PlanetNames order, one byte each, and how many; the
+    // twelve signs twice over, so that counting on from any sign needs no wrapping.
+    std::array<std::array<std::uint8_t, 8>, 2 * kSignCount> inSign{};
+    std::array<std::size_t, 2 * kSignCount> countInSign{};
+    for (std::size_t b = 0; b < kPlanetCount; ++b) {
+        if (placements[b].hasSign()) {
+            const auto sign = static_cast<std::size_t>(placements[b].sign());
+            inSign[sign][countInSign[sign]] = static_cast<std::uint8_t>(b);
+            ++countInSign[sign];
+        }
+    }
+    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
+        inSign[sign + kSignCount] = inSign[sign];
+        countInSign[sign + kSignCount] = countInSign[sign];
+    }
+
     RelationLists lists;
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         // House order from the row planet; planets sharing a house keep PlanetNames order. The
-        // row planet's own house (1) is not listed, and the neutral column stays empty.
+        // row planet's own house (1) is not listed, a planet without a sign is in no house, and
+        // the neutral column stays empty.
+        if (!placements[a].hasSign()) {
+            continue;
+        }
+        const auto own = static_cast<std::size_t>(placements[a].sign());
+        // Each house's planets are copied whole, eight bytes at a time, and the end moves on by
+        // their number: no branch per house. Six planets at most come before the last copy.
+        std::array<std::uint8_t, 16> friends{};
+        std::array<std::uint8_t, 16> enemies{};
+        std::size_t friendCount = 0;
+        std::size_t enemyCount = 0;
+        const auto append = [&](std::array<std::uint8_t, 16>& list, std::size_t& count,
+                                std::size_t sign) {
+            std::memcpy(list.data() + count, inSign[sign].data(), inSign[sign].size());
+            count += countInSign[sign];
+        };
         for (int house = 2; house <= 12; ++house) {
-            for (std::size_t b = 0; b < kPlanetCount; ++b) {
-                if (HouseBetween(signs[a], signs[b]) != house) {
-                    continue;
-                }
-                if (TemporaryFromHouse(house) == TemporaryKind::Friend) {
-                    AppendName(lists.friends[a], PlanetNames[b]);
-                } else {
-                    AppendName(lists.enemies[a], PlanetNames[b]);
-                }
+            const std::size_t sign = own + static_cast<std::size_t>(house - 1);
+            if (TemporaryFromHouse(house) == TemporaryKind::Friend) {
+                append(friends, friendCount, sign);
+            } else {
+                append(enemies, enemyCount, sign);
             }
         }
+        std::array<std::uint8_t, 8> first{};
+        std::memcpy(first.data(), friends.data(), first.size());
+        lists.friends[a] = PlanetList::FromIndices(first, friendCount);
+        std::memcpy(first.data(), enemies.data(), first.size());
+        lists.enemies[a] = PlanetList::FromIndices(first, enemyCount);
     }
     return lists;
+}
+
+Relationships RelationshipsOf(const Placements& placements) {
+    Relationships relationships;
+    relationships.natural = kNaturalLists;
+    relationships.temporary = TemporaryLists(placements);
+    ComputeRelationships(placements, relationships.compound);
+    return relationships;
 }
 
 } // namespace kovrel

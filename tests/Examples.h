@@ -11,6 +11,7 @@
 #include "common/Text.h"
 #include "common/TextCodec.h"
 #include "positions/Placements.h"
+#include "relationships/RelationTexts.h"
 #include "relationships/RelationshipRules.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +20,36 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
 
+namespace kovrel {
+
+// Failures print the texts the views would show.
+inline void PrintTo(const Placement& placement, std::ostream* out) {
+    *out << '"' << placement.text() << '"';
+}
+inline void PrintTo(CompoundKind kind, std::ostream* out) {
+    *out << CompoundText(kind);
+}
+inline void PrintTo(const PlanetList& list, std::ostream* out) {
+    *out << '"' << ListText(list) << '"';
+}
+
+} // namespace kovrel
+
 namespace kovrel::test {
+
+// Placements as their texts show them, for tables written by hand.
+inline Placements PlacementsOf(const std::array<std::string_view, kPlanetCount>& texts) {
+    Placements placements;
+    for (std::size_t k = 0; k < kPlanetCount; ++k) {
+        placements[k] = Placement::FromText(texts[k]);
+    }
+    return placements;
+}
 
 namespace fs = std::filesystem;
 
@@ -126,21 +152,24 @@ inline const ChartLines kAnnLines = {"Ann",   "3",     "15",        "1990",  "8"
 // whose readings are checked against independent reference readings.
 inline constexpr double kAnnAyanamsa = -23.72442;
 inline const std::string kAnnMoon = "11\u00B0 33' 0\" Lib";
-inline const Placements kAnnPlacements = {"00 Pis 41", "11 Lib 33", "26 Aqu 55", "15 Cap 14",
-                                          "08 Cap 59", "07 Gem 50", "29 Sag 37"};
-inline const CompoundTable kAnnCompound = {{
-    {"Neutral", "Neutral", "Friend", "Neutral", "Great Friend", "Great Friend", "Neutral"},
-    {"Neutral", "Neutral", "Neutral", "Friend", "Friend", "Enemy", "Friend"},
-    {"Great Friend", "Great Enemy", "Neutral", "Great Friend", "Friend", "Enemy", "Friend"},
-    {"Neutral", "Neutral", "Great Friend", "Neutral", "Neutral", "Enemy", "Great Friend"},
-    {"Great Friend", "Great Friend", "Neutral", "Neutral", "Neutral", "Neutral", "Friend"},
-    {"Great Friend", "Neutral", "Great Enemy", "Great Enemy", "Neutral", "Neutral", "Enemy"},
-    {"Neutral", "Neutral", "Great Friend", "Great Friend", "Neutral", "Enemy", "Neutral"},
-}};
+inline const Placements kAnnPlacements = PlacementsOf(
+    {"00 Pis 41", "11 Lib 33", "26 Aqu 55", "15 Cap 14", "08 Cap 59", "07 Gem 50", "29 Sag 37"});
+inline constexpr CompoundTable kAnnCompound = [] {
+    using enum CompoundKind;
+    return CompoundTable{{
+        {Neutral, Neutral, Friend, Neutral, GreatFriend, GreatFriend, Neutral},
+        {Neutral, Neutral, Neutral, Friend, Friend, Enemy, Friend},
+        {GreatFriend, GreatEnemy, Neutral, GreatFriend, Friend, Enemy, Friend},
+        {Neutral, Neutral, GreatFriend, Neutral, Neutral, Enemy, GreatFriend},
+        {GreatFriend, GreatFriend, Neutral, Neutral, Neutral, Neutral, Friend},
+        {GreatFriend, Neutral, GreatEnemy, GreatEnemy, Neutral, Neutral, Enemy},
+        {Neutral, Neutral, GreatFriend, GreatFriend, Neutral, Enemy, Neutral},
+    }};
+}();
 
 // The placement table of 1 January 2000, 12:00 at Greenwich (worked example).
-inline const Placements kJ2000Placements = {"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43",
-                                            "04 Aqu 07", "01 Ari 30", "16 Ari 21"};
+inline const Placements kJ2000Placements = PlacementsOf(
+    {"16 Sag 31", "19 Lib 27", "08 Sag 03", "07 Sco 43", "04 Aqu 07", "01 Ari 30", "16 Ari 21"});
 
 // ---------------------------------------------------------------- other births
 

@@ -53,11 +53,13 @@ void PositionsStrip::showReading(const BirthDetails& birth, int /*zoneRow*/,
     }
     readingOf_->setText(who.join(QStringLiteral(" - ")));
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        const std::string& placement = reading.PlanetPlacements[planet];
+        const Placement& placement = reading.PlanetPlacements[planet];
+        const std::string_view text = placement.text();
         QLabel* label = placements_[planet];
         label->setText(QString::fromUtf8(PlanetNames[planet].data(),
                                          static_cast<qsizetype>(PlanetNames[planet].size())) +
-                       QLatin1Char(' ') + QString::fromStdString(placement));
+                       QLatin1Char(' ') +
+                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
         const std::string_view sign = SignNameOf(placement);
         label->setToolTip(QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())));
     }

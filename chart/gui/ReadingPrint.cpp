@@ -1,8 +1,8 @@
 #include "chart/gui/ReadingPrint.h"
 
-#include "chart/RelationColours.h"
 #include "chart/gui/ChartPainter.h"
 #include "common/gui/QtText.h"
+#include "relationships/RelationColours.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -96,7 +96,7 @@ class PageWriter {
 
     void Table(const DocumentTable& table) {
         const QFont headFont = ChartFont(9, true);
-        const QFont cellFont = ChartFont(table.compoundCells ? 8 : 9);
+        const QFont cellFont = ChartFont(table.compound ? 8 : 9);
         const QFontMetricsF headMetrics(headFont, &device_);
         const QFontMetricsF cellMetrics(cellFont, &device_);
         const double padX = Mm(1.5);
@@ -138,13 +138,15 @@ class PageWriter {
         Need(QFontMetricsF(ChartFont(12, true), &device_).height() * 1.6 + total);
         Heading(Text(table.title), 12);
 
-        const auto drawRow = [&](const std::vector<std::string>& cells, double height,
-                                 bool heading) {
+        // `row` counts the rows below the headings.
+        const auto drawRow = [&](const std::vector<std::string>& cells, double height, bool heading,
+                                 std::size_t row) {
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 const QRectF cell(left(c), y_, width(c), height);
-                const auto background = (!heading && table.compoundCells && c > 0)
-                                            ? CompoundBackground(cells[c])
-                                            : std::nullopt;
+                const auto background =
+                    (!heading && table.compound && c > 0)
+                        ? std::optional<Rgb>(CompoundBackground((*table.compound)[row][c - 1]))
+                        : std::nullopt;
                 if (background) {
                     painter_->fillRect(
                         cell, QColor(background->red, background->green, background->blue));
@@ -162,9 +164,9 @@ class PageWriter {
         if (painter_ == nullptr) {
             y_ += total;
         } else {
-            drawRow(table.headings, headHeight, true);
+            drawRow(table.headings, headHeight, true, 0);
             for (std::size_t r = 0; r < table.rows.size(); ++r) {
-                drawRow(table.rows[r], heights[r], false);
+                drawRow(table.rows[r], heights[r], false, r);
             }
         }
         y_ += Mm(6);

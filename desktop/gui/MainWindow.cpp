@@ -228,7 +228,7 @@ void MainWindow::RunCalculation() {
         entryPanel_->applyFault(reading.fault().focus);
         return;
     }
-    results_->showReading(*reading);
+    results_->showRelationships(reading->relationships);
     strip_->showReading(session_.birth, session_.zoneRow, session_.reading);
     if (chartWindow_ != nullptr) {
         chartWindow_->showReading(session_.birth, session_.zoneRow, session_.reading);

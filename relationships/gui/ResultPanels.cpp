@@ -1,10 +1,9 @@
 #include "relationships/gui/ResultPanels.h"
 
-#include "app/Reading.h"
-#include "chart/RelationColours.h"
 #include "common/Planets.h"
 #include "common/gui/ProgramFont.h"
 #include "common/gui/QtText.h"
+#include "relationships/RelationColours.h"
 #include "relationships/RelationTexts.h"
 #include "relationships/RelationshipRules.h"
 #include "relationships/RowSentence.h"
@@ -144,8 +143,8 @@ int WidestListCell(const QFont& font) {
 // more room than that table's longest list.
 int WidestNeutralCell(const QFont& font) {
     int widest = 0;
-    for (const std::string& neutrals : NaturalLists().neutrals) {
-        widest = std::max(widest, TextWidth(font, Text(neutrals)));
+    for (const PlanetList& neutrals : NaturalLists().neutrals) {
+        widest = std::max(widest, TextWidth(font, Text(ListText(neutrals))));
     }
     return widest;
 }
@@ -427,8 +426,8 @@ void ResultPanels::bringPanelToFront(QWidget* panel) {
     panel->raise();
 }
 
-void ResultPanels::showReading(const Reading& reading) {
-    reading_ = reading;
+void ResultPanels::showRelationships(const Relationships& relationships) {
+    relationships_ = relationships;
 }
 
 void ResultPanels::ShowRelationships(int panel) {
@@ -446,10 +445,10 @@ void ResultPanels::ShowRelationships(int panel) {
 
     if (panel == 2) {
         listPanel_->setTitle(Text(kTemporaryTitle));
-        const RelationLists& lists = reading_.temporary;
+        const RelationLists& lists = relationships_.temporary;
         for (int i = 0; i < kPlanetCount; ++i) {
-            friendLabels_[i]->setText(Text(lists.friends[i]));
-            enemyLabels_[i]->setText(Text(lists.enemies[i]));
+            friendLabels_[i]->setText(Text(ListText(lists.friends[i])));
+            enemyLabels_[i]->setText(Text(ListText(lists.enemies[i])));
             // The temporary relation knows no neutrals: that column stays empty.
         }
         bringPanelToFront(listPanel_);
@@ -458,29 +457,27 @@ void ResultPanels::ShowRelationships(int panel) {
         int n = 0;
         for (int r = 0; r < kPlanetCount; ++r) {
             for (int c = 0; c < kPlanetCount; ++c) {
-                const std::string_view relation = reading_.CompoundRelationships[r][c];
-                compoundCells_[n]->setText(Text(relation));
+                const CompoundKind relation = relationships_.compound[r][c];
+                compoundCells_[n]->setText(Text(CompoundText(relation)));
                 // The white text stays; the background tells the five relations apart at a
                 // glance, on a scale readable for colour-blind readers too.
-                const std::optional<Rgb> background = CompoundBackground(relation);
-                if (background) {
-                    QPalette palette = compoundCells_[n]->palette();
-                    palette.setColor(QPalette::Window,
-                                     QColor(background->red, background->green, background->blue));
-                    compoundCells_[n]->setPalette(palette);
-                }
-                compoundCells_[n]->setAutoFillBackground(background.has_value());
+                const Rgb background = CompoundBackground(relation);
+                QPalette palette = compoundCells_[n]->palette();
+                palette.setColor(QPalette::Window,
+                                 QColor(background.red, background.green, background.blue));
+                compoundCells_[n]->setPalette(palette);
+                compoundCells_[n]->setAutoFillBackground(true);
                 ++n;
             }
         }
         bringPanelToFront(gridPanel_);
     } else {
         listPanel_->setTitle(Text(kNaturalTitle));
-        const RelationLists& lists = reading_.natural;
+        const RelationLists& lists = relationships_.natural;
         for (int i = 0; i < kPlanetCount; ++i) {
-            friendLabels_[i]->setText(Text(lists.friends[i]));
-            enemyLabels_[i]->setText(Text(lists.enemies[i]));
-            neutralLabels_[i]->setText(Text(lists.neutrals[i]));
+            friendLabels_[i]->setText(Text(ListText(lists.friends[i])));
+            enemyLabels_[i]->setText(Text(ListText(lists.enemies[i])));
+            neutralLabels_[i]->setText(Text(ListText(lists.neutrals[i])));
         }
         bringPanelToFront(listPanel_);
     }

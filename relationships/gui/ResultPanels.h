@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Reading.h"
+#include "relationships/Relations.h"
 
 #include <QGroupBox>
 
@@ -23,8 +23,9 @@ class ResultPanels : public QGroupBox {
   public:
     explicit ResultPanels(QWidget* parent = nullptr);
 
-    // The reading the panels show from now on. They keep their own copy and compute nothing.
-    void showReading(const Reading& reading);
+    // The relationships the panels show from now on. They keep their own copy and compute
+    // nothing but the words for it.
+    void showRelationships(const Relationships& relationships);
 
     // 2 shows the temporary panel, 3 the compound grid, any other number the natural panel, all
     // filled from the reading; the list cells are cleared first. The result area is brought in
@@ -53,7 +54,7 @@ class ResultPanels : public QGroupBox {
     void bringToFront();
     void bringPanelToFront(QWidget* panel);
 
-    Reading reading_;
+    Relationships relationships_;
     QTabBar* tabs_ = nullptr;
     QGroupBox* listPanel_ = nullptr;
     QGroupBox* gridPanel_ = nullptr;

@@ -16,8 +16,9 @@ TEST(RunCalculation, AnnEntryGivesTheWorkedReadingAndStoresItInTheSession) {
     EXPECT_EQ(reading->PlanetPlacements[0], "00 Pis 41");
     EXPECT_EQ(reading->PlanetPlacements[6], "29 Sag 37");
     EXPECT_EQ(session.reading.PlanetPlacements, reading->PlanetPlacements);
-    EXPECT_EQ(session.reading.CompoundRelationships, reading->CompoundRelationships);
-    EXPECT_EQ(reading->temporary.friends, TemporaryLists(reading->PlanetPlacements).friends);
+    EXPECT_EQ(session.reading.relationships, reading->relationships);
+    EXPECT_EQ(reading->relationships.temporary.friends,
+              TemporaryLists(reading->PlanetPlacements).friends);
 }
 
 TEST(RunCalculation, AFaultLeavesTheSessionAsItWas) {

@@ -1,5 +1,6 @@
 #include "Examples.h"
 #include "app/Reading.h"
+#include "ephemeris/FormatLongitude.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +12,28 @@ TEST(WholeReading, NewDelhi1990) {
     EXPECT_NEAR(reading.Ayanamsa, kAnnAyanamsa, 5e-6);
     EXPECT_EQ(reading.MoonLongitudeText, kAnnMoon);
     EXPECT_EQ(reading.PlanetPlacements, kAnnPlacements); // Pis Lib Aqu Cap Cap Gem Sag
-    EXPECT_EQ(reading.CompoundRelationships, kAnnCompound);
+    EXPECT_EQ(reading.relationships.compound, kAnnCompound);
 
     // Worked example: the temporary Sun and Moon rows.
-    const RelationLists temporary = TemporaryLists(reading.PlanetPlacements);
-    EXPECT_EQ(temporary.friends[0], "Jupiter/ Saturn/ Venus/ Mars/ Mercury");
-    EXPECT_EQ(temporary.enemies[0], "Moon");
-    EXPECT_EQ(temporary.friends[1], "Saturn/ Venus/ Mars");
-    EXPECT_EQ(temporary.enemies[1], "Mercury/ Sun/ Jupiter");
+    const RelationLists& temporary = reading.relationships.temporary;
+    EXPECT_EQ(temporary, TemporaryLists(reading.PlanetPlacements));
+    EXPECT_EQ(ListText(temporary.friends[0]), "Jupiter/ Saturn/ Venus/ Mars/ Mercury");
+    EXPECT_EQ(ListText(temporary.enemies[0]), "Moon");
+    EXPECT_EQ(ListText(temporary.friends[1]), "Saturn/ Venus/ Mars");
+    EXPECT_EQ(ListText(temporary.enemies[1]), "Mercury/ Sun/ Jupiter");
+    EXPECT_EQ(reading.relationships.natural, NaturalLists());
 }
 
 TEST(WholeReading, FirstOfJanuary2000AtGreenwich) {
     const Reading reading = ComputeReading(J2000Noon());
     EXPECT_NEAR(reading.Ayanamsa, -23.85399, 5e-6);                // worked example
     EXPECT_EQ(reading.MoonLongitudeText, "19\u00B0 27' 44\" Lib"); // worked example
+    // The Moon's number, its text and its placement say the same: 19° 27' 44" of Libra.
+    EXPECT_NEAR(reading.MoonLongitude, 199.0 + 27.0 / 60.0 + 44.5 / 3600.0, 0.5 / 3600.0);
+    EXPECT_EQ(reading.MoonLongitudeText, FormatLongitude(reading.MoonLongitude));
+    EXPECT_EQ(reading.PlanetPlacements[Index(Planet::Moon)], PlacementOf(reading.MoonLongitude));
     EXPECT_EQ(reading.PlanetPlacements, kJ2000Placements);
-    EXPECT_EQ(reading.CompoundRelationships, ComputeRelationships(kJ2000Placements));
+    EXPECT_EQ(reading.relationships.compound, ComputeRelationships(kJ2000Placements));
 }
 
 TEST(WholeReading, DaylightSavingMovesOnlyTheMoonAndAyanamsaRoute) {
@@ -48,7 +55,7 @@ TEST(WholeReading, UnformableDateKeepsThePreviousPlacements) {
     // Ayanamsa and Moon are formed on their own route and are replaced; the placements stay,
     // and the table is read again from them.
     EXPECT_EQ(second.PlanetPlacements, first.PlanetPlacements);
-    EXPECT_EQ(second.CompoundRelationships, first.CompoundRelationships);
+    EXPECT_EQ(second.relationships, first.relationships);
     // The day past the month's end counts on for the Moon's route: 1 March 2001.
     const Reading march = ComputeReading(BirthAt(2001, 3, 1, 6, 0));
     EXPECT_EQ(second.MoonLongitudeText, march.MoonLongitudeText);
@@ -59,10 +66,13 @@ TEST(WholeReading, FirstCalculationThatCannotFormItsDate) {
     const Reading reading = ComputeReading(BirthAt(1990, 4, 31, 6, 0));
     EXPECT_EQ(reading.PlanetPlacements, Placements{});
     // Empty placements have no sign and so relate to nothing.
-    for (const auto& row : reading.CompoundRelationships) {
+    for (const auto& row : reading.relationships.compound) {
         for (const auto& cell : row) {
-            EXPECT_EQ(cell, "Neutral");
+            EXPECT_EQ(cell, CompoundKind::Neutral);
         }
+    }
+    for (const PlanetList& cell : reading.relationships.temporary.friends) {
+        EXPECT_TRUE(cell.empty());
     }
     EXPECT_FALSE(reading.MoonLongitudeText.empty());
 }
@@ -70,7 +80,7 @@ TEST(WholeReading, FirstCalculationThatCannotFormItsDate) {
 TEST(WholeReading, SecondCalculationReplacesEverything) {
     const Reading second = ComputeReading(J2000Noon(), ComputeReading(AnnDetails()));
     EXPECT_EQ(second.PlanetPlacements, kJ2000Placements);
-    EXPECT_EQ(second.CompoundRelationships, ComputeRelationships(kJ2000Placements));
+    EXPECT_EQ(second.relationships, RelationshipsOf(kJ2000Placements));
 }
 
 TEST(WholeReading, HourTwentyFourReadsAsMidnightOfTheNextDay) {

@@ -40,20 +40,20 @@ TEST(SignNames, FollowTheAbbreviations) {
     for (std::size_t sign = 0; sign < 12; ++sign) {
         EXPECT_EQ(SignNames[sign].substr(0, 3), SignAbbreviations[sign]);
     }
-    EXPECT_EQ(SignNameOf("00 Pis 41"), "Pisces");
-    EXPECT_EQ(SignNameOf(""), "");
+    EXPECT_EQ(SignNameOf(Placement::FromText("00 Pis 41")), "Pisces");
+    EXPECT_EQ(SignNameOf(Placement{}), "");
 }
 
 // ---------------------------------------------------------------- placements in the boxes
 
 TEST(ChartPlanetLabel, NameDegreesAndMinutes) {
     // Ann's Sun and Saturn (worked example).
-    EXPECT_EQ(ChartPlanetLabel(0, "00 Pis 41"), "Sun 00\u00B041'");
-    EXPECT_EQ(ChartPlanetLabel(6, "29 Sag 37"), "Saturn 29\u00B037'");
+    EXPECT_EQ(ChartPlanetLabel(0, Placement::FromText("00 Pis 41")), "Sun 00\u00B041'");
+    EXPECT_EQ(ChartPlanetLabel(6, Placement::InSign(8, 29, 37)), "Saturn 29\u00B037'");
     // Before the first calculation there is no placement, only the name.
-    EXPECT_EQ(ChartPlanetLabel(1, ""), "Moon");
-    EXPECT_FALSE(PartsOf("0x Pis 41"));
-    EXPECT_FALSE(PartsOf("00 Xyz 41"));
+    EXPECT_EQ(ChartPlanetLabel(1, Placement{}), "Moon");
+    EXPECT_FALSE(PartsOf(Placement::FromText("0x Pis 41")));
+    EXPECT_FALSE(PartsOf(Placement::FromText("00 Xyz 41")));
 }
 
 TEST(SouthIndianChart, AnnsPlanetsStandInTheirSignsBoxes) {
@@ -93,8 +93,8 @@ TEST(SouthIndianChart, TheCentreSaysWhoseChartAndThatNoAscendantIsComputed) {
 
 TEST(SouthIndianChart, PlanetsSharingOneSignKeepPlanetOrder) {
     Reading reading;
-    reading.PlanetPlacements = {"29 Leo 59", "00 Leo 00", "10 Leo 10", "11 Leo 11",
-                                "12 Leo 12", "13 Leo 13", "14 Leo 14"};
+    reading.PlanetPlacements = PlacementsOf({"29 Leo 59", "00 Leo 00", "10 Leo 10", "11 Leo 11",
+                                             "12 Leo 12", "13 Leo 13", "14 Leo 14"});
     const ChartLayout layout = SouthIndianChart(BirthDetails{}, 0, reading);
     const auto& leo = layout.boxes[4].planets;
     ASSERT_EQ(leo.size(), 7u);

@@ -65,7 +65,7 @@ TEST_F(AnnDocument, RelationshipTablesReadLikeTheResultPanels) {
     EXPECT_EQ(natural.rows[1][0], "Moon");
     EXPECT_EQ(natural.rows[1][2], "");
     EXPECT_EQ(natural.rows[2][1], "Sun/ Venus");
-    EXPECT_FALSE(natural.compoundCells);
+    EXPECT_FALSE(natural.compound);
 
     EXPECT_EQ(temporary.title, "Temporary Relationship");
     EXPECT_EQ(temporary.headings, listHeadings);
@@ -74,7 +74,8 @@ TEST_F(AnnDocument, RelationshipTablesReadLikeTheResultPanels) {
     EXPECT_EQ(temporary.rows[1], (Row{"Moon", "Saturn/ Venus/ Mars", "Mercury/ Sun/ Jupiter", ""}));
 
     EXPECT_EQ(compound.title, "Compound Relationship");
-    EXPECT_TRUE(compound.compoundCells);
+    ASSERT_TRUE(compound.compound);
+    EXPECT_EQ(*compound.compound, kAnnCompound);
     EXPECT_EQ(compound.headings,
               (Row{"", "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"}));
     ASSERT_EQ(compound.rows.size(), 7u);
@@ -83,7 +84,7 @@ TEST_F(AnnDocument, RelationshipTablesReadLikeTheResultPanels) {
         EXPECT_EQ(compound.rows[r][0], PlanetNames[r]);
         for (std::size_t c = 0; c < 7; ++c) {
             // Ann's compound grid (the shared fixture, checked against the worked Sun row).
-            EXPECT_EQ(compound.rows[r][c + 1], kAnnCompound[r][c]) << r << "," << c;
+            EXPECT_EQ(compound.rows[r][c + 1], CompoundText(kAnnCompound[r][c])) << r << "," << c;
         }
     }
 }

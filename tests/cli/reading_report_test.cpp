@@ -80,7 +80,8 @@ TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
     ASSERT_EQ(placements.size(), 7u);
     for (int i = 0; i < kPlanetCount; ++i) {
         EXPECT_THAT(placements[i], ::testing::StartsWith("  " + std::string(PlanetNames[i])));
-        EXPECT_THAT(placements[i], ::testing::EndsWith(reading.PlanetPlacements[i]));
+        EXPECT_THAT(placements[i],
+                    ::testing::EndsWith(std::string(reading.PlanetPlacements[i].text())));
     }
 
     // The temporary panel's Sun and Moon rows, cells under their headings.
@@ -109,9 +110,8 @@ TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
     for (int r = 0; r < kPlanetCount; ++r) {
         EXPECT_THAT(grid[r + 1], ::testing::StartsWith("  " + std::string(PlanetNames[r])));
         for (int c = 0; c < kPlanetCount; ++c) {
-            EXPECT_EQ(grid[r + 1].compare(columns[c], reading.CompoundRelationships[r][c].size(),
-                                          reading.CompoundRelationships[r][c]),
-                      0)
+            const std::string_view cell = CompoundText(reading.relationships.compound[r][c]);
+            EXPECT_EQ(grid[r + 1].compare(columns[c], cell.size(), cell), 0)
                 << "row " << r << " column " << c << ": " << grid[r + 1];
         }
     }

@@ -33,34 +33,35 @@ TEST(PlacementTable, FirstOfJanuary2000) {
                     b.sidereal, 5e-5)
             << "body " << b.body;
     }
-    const std::string moon = MoonEphemeris(birth);
-    EXPECT_EQ(moon, "19\u00B0 27' 44\" Lib");
-    EXPECT_EQ(ComputePlanetPlacements(birth, ayanamsa, moon).value(), kJ2000Placements);
+    EXPECT_EQ(MoonEphemeris(birth), "19\u00B0 27' 44\" Lib");
+    EXPECT_EQ(ComputePlanetPlacements(birth, ayanamsa, MoonSiderealLongitude(birth)).value(),
+              kJ2000Placements);
     EXPECT_EQ(PlanetNames, (std::array<std::string_view, kPlanetCount>{
                                "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"}));
 }
 
-TEST(PlacementTable, MoonEntryIsTheGivenMoonTextAndTheAyanamsaIsTakenByItsSize) {
-    const auto placements = ComputePlanetPlacements(J2000Noon(), -23.85399, "5\u00B0 3' 27\" Leo");
+TEST(PlacementTable, MoonEntryIsTheGivenMoonLongitudeAndTheAyanamsaIsTakenByItsSize) {
+    // 5° 3' 27" of Leo is 125.0575°.
+    const auto placements = ComputePlanetPlacements(J2000Noon(), -23.85399, 125.0575);
     ASSERT_TRUE(placements.ok());
     EXPECT_EQ((*placements)[1], "05 Leo 03");
     // A positive value of the same size gives the same placements.
-    EXPECT_EQ(ComputePlanetPlacements(J2000Noon(), 23.85399, "5\u00B0 3' 27\" Leo").value(),
-              *placements);
+    EXPECT_EQ(ComputePlanetPlacements(J2000Noon(), 23.85399, 125.0575).value(), *placements);
     // A larger ayanamsa moves every body back: Jupiter at 1.5 degrees of Aries wraps into Pisces.
-    const auto moved = ComputePlanetPlacements(J2000Noon(), -26.0, "x");
+    const auto moved = ComputePlanetPlacements(J2000Noon(), -26.0, 0.0);
     ASSERT_TRUE(moved.ok());
-    EXPECT_EQ((*moved)[5].substr(3, 3), "Pis");
+    EXPECT_EQ((*moved)[5].text().substr(3, 3), "Pis");
+    EXPECT_EQ((*moved)[5].sign(), 11);
 }
 
 TEST(PlacementTable, NothingForADateThatCannotBeFormed) {
     BirthDetails birth = J2000Noon();
     birth.Month = 2;
     birth.Day = 30;
-    EXPECT_FALSE(ComputePlanetPlacements(birth, -23.85, "x").ok());
-    EXPECT_FALSE(ComputePlanetPlacements(BirthDetails{}, -23.85, "x").ok());
+    EXPECT_FALSE(ComputePlanetPlacements(birth, -23.85, 0.0).ok());
+    EXPECT_FALSE(ComputePlanetPlacements(BirthDetails{}, -23.85, 0.0).ok());
     EXPECT_FALSE(
-        ComputePlanetPlacements(J2000Noon(), std::numeric_limits<double>::quiet_NaN(), "x"));
+        ComputePlanetPlacements(J2000Noon(), std::numeric_limits<double>::quiet_NaN(), 0.0));
 }
 
 TEST(CompactPlacement, WorkedExamplesAndOddTexts) {
@@ -90,23 +91,56 @@ TEST(CompactPlacement, WorkedExamplesAndOddTexts) {
     }
 }
 
-TEST(CompactPlacement, OfALongitudeEqualsTheCompactLongText) {
-    // The placement table skips the long text; it must not matter.
-    std::vector<double> longitudes = {0.0,        1e-12, 29.999999999, 30.0,  59.99999, 329.5,
-                                      359.999999, 360.0, 361.25,       725.0, -14.5};
-    for (double x = 0.0; x < 400.0; x += 0.0123457) {
+TEST(PlacementOf, ALongitudeGivesTheValueOfItsCompactLongText) {
+    // The placement table and the Moon skip the long text; it must not matter, neither for the
+    // text nor for the numbers beside it, which must be those the text holds.
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    constexpr double kInfinity = std::numeric_limits<double>::infinity();
+    std::vector<double> longitudes = {0.0,    -0.0,  1e-12,     29.999999999, 30.0,      59.99999,
+                                      329.5,  360.0, 359.99999, 361.25,       725.0,     -14.5,
+                                      -360.0, 1e300, kNaN,      kInfinity,    -kInfinity};
+    for (double x = -400.0; x < 800.0; x += 0.0123457) {
         longitudes.push_back(x);
     }
-    for (int sign = 0; sign <= 12; ++sign) {
-        longitudes.push_back(30.0 * sign);
-        longitudes.push_back(std::nextafter(30.0 * sign, 0.0));
-        longitudes.push_back(30.0 * sign + 59.0 / 60.0 + 59.999 / 3600.0);
+    for (int sign = -13; sign <= 25; ++sign) {
+        const double boundary = 30.0 * sign;
+        longitudes.push_back(boundary);
+        longitudes.push_back(std::nextafter(boundary, -1e9));
+        longitudes.push_back(std::nextafter(boundary, 1e9));
+        longitudes.push_back(boundary + 59.0 / 60.0 + 59.999 / 3600.0);
     }
     for (double x : longitudes) {
-        EXPECT_EQ(CompactPlacementOf(x), CompactPlacement(FormatLongitude(x))) << x;
+        const std::string compact = CompactPlacement(FormatLongitude(x));
+        const Placement placement = PlacementOf(x);
+        EXPECT_EQ(placement, Placement::FromText(compact)) << x;
+        EXPECT_EQ(placement.sign(), SignIndexOf(compact).value_or(Placement::kNoSign)) << x;
     }
-    EXPECT_EQ(CompactPlacementOf(346.25), "16 Pis 15");
-    EXPECT_EQ(CompactPlacementOf(std::numeric_limits<double>::quiet_NaN()), "0  0");
+    // Worked by hand: 346.25° is 16° 15' of Pisces; 360 and more, and no number, have no sign.
+    EXPECT_EQ(PlacementOf(346.25), "16 Pis 15");
+    EXPECT_EQ(PlacementOf(346.25).sign(), 11);
+    EXPECT_FALSE(PlacementOf(360.0).hasSign());
+    EXPECT_EQ(PlacementOf(kNaN), "0  0");
+    EXPECT_FALSE(PlacementOf(kNaN).hasSign());
+}
+
+TEST(Placement, NumbersOnlyWhereTheTextHoldsThem) {
+    const Placement full = Placement::FromText("05 Tau 07");
+    EXPECT_EQ(full, Placement::InSign(1, 5, 7));
+    EXPECT_EQ(full.text(), "05 Tau 07");
+    EXPECT_EQ(full.minutes(), 7);
+    // No text (no calculation yet) and a text without a sign: neither sign nor degrees.
+    for (const Placement odd : {Placement{}, Placement::FromText("05 Xyz 07")}) {
+        EXPECT_FALSE(odd.hasSign()) << odd.text();
+        EXPECT_FALSE(odd.hasDegrees()) << odd.text();
+    }
+    EXPECT_EQ(Placement{}, Placement::FromText(""));
+    // A sign without two-digit degrees or in a longer text: the sign only.
+    for (const char* text : {"0x Pis 41", "12 Leo 0", "12 Leo 05 "}) {
+        const Placement odd = Placement::FromText(text);
+        EXPECT_EQ(odd.sign(), SignIndexOf(text).value()) << text;
+        EXPECT_FALSE(odd.hasDegrees()) << text;
+    }
+    EXPECT_EQ(Placement::FromText("0123456789abcdefgh").text(), "0123456789abcde");
 }
 
 } // namespace

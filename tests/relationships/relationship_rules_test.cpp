@@ -1,5 +1,6 @@
 #include "Examples.h"
 #include "common/Signs.h"
+#include "relationships/RelationTexts.h"
 #include "relationships/RelationshipRules.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,7 @@ constexpr int Ari = 0, Tau = 1, Gem = 2, Can = 3, Leo = 4, Vir = 5, Lib = 6, Sco
 Placements InSigns(std::array<int, kPlanetCount> signs) {
     Placements placements;
     for (std::size_t k = 0; k < placements.size(); ++k) {
-        placements[k] = (k % 2 ? "29 " : "03 ") +
-                        std::string(SignAbbreviations[static_cast<std::size_t>(signs[k])]) + " 4" +
-                        std::to_string(k);
+        placements[k] = Placement::InSign(signs[k], k % 2 ? 29 : 3, 40 + static_cast<int>(k));
     }
     return placements;
 }
@@ -62,21 +61,21 @@ TEST(HouseFrom, EveryPairOfSignsAndTheMutualTemporaryRelation) {
 
 TEST(HouseFrom, PlacementWithoutSignHasNoHouseAndNoRelation) {
     Placements p = InSigns({Ari, Tau, Gem, Can, Leo, Vir, Lib});
-    p[Index(Moon)] = "";
-    p[Index(Venus)] = "05 Xyz 07";
+    p[Index(Moon)] = Placement{};
+    p[Index(Venus)] = Placement::FromText("05 Xyz 07");
     EXPECT_EQ(HouseFrom(p, Sun, Moon), 0);
     EXPECT_EQ(HouseFrom(p, Moon, Sun), 0);
     EXPECT_EQ(HouseFrom(p, Moon, Moon), 0);
     EXPECT_EQ(HouseFrom(p, Venus, Sun), 0);
     EXPECT_EQ(TemporaryRelation(p, Sun, Moon), TemporaryKind::None);
-    EXPECT_EQ(CompoundRelation(p, Sun, Moon), "Neutral");
-    EXPECT_EQ(CompoundRelation(p, Venus, Saturn), "Neutral");
+    EXPECT_EQ(CompoundRelation(p, Sun, Moon), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundRelation(p, Venus, Saturn), CompoundKind::Neutral);
     const auto lists = TemporaryLists(p);
-    EXPECT_EQ(lists.friends[Index(Moon)], "");
-    EXPECT_EQ(lists.enemies[Index(Moon)], "");
+    EXPECT_TRUE(lists.friends[Index(Moon)].empty());
+    EXPECT_TRUE(lists.enemies[Index(Moon)].empty());
     // Sun in Ari: Mercury 3, Mars 5, Jupiter 6, Saturn 7; Moon and Venus are not listed.
-    EXPECT_EQ(lists.friends[Index(Sun)], "Mercury");
-    EXPECT_EQ(lists.enemies[Index(Sun)], "Mars/ Jupiter/ Saturn");
+    EXPECT_EQ(ListText(lists.friends[Index(Sun)]), "Mercury");
+    EXPECT_EQ(ListText(lists.enemies[Index(Sun)]), "Mars/ Jupiter/ Saturn");
 }
 
 TEST(TemporaryRelation, ByHouse) {
@@ -90,7 +89,7 @@ TEST(TemporaryRelation, ByHouse) {
 }
 
 TEST(NaturalLists, PanelTextsInTableOrder) {
-    const RelationLists lists = NaturalLists();
+    const RelationLists& lists = NaturalLists();
     const std::array<std::array<const char*, 3>, kPlanetCount> rows = {{
         // friends, neutrals, enemies
         {"Moon/ Mars/ Jupiter", "Mercury", "Venus/ Saturn"},
@@ -103,9 +102,9 @@ TEST(NaturalLists, PanelTextsInTableOrder) {
     }};
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         SCOPED_TRACE(PlanetNames[a]);
-        EXPECT_EQ(lists.friends[a], rows[a][0]);
-        EXPECT_EQ(lists.neutrals[a], rows[a][1]);
-        EXPECT_EQ(lists.enemies[a], rows[a][2]);
+        EXPECT_EQ(ListText(lists.friends[a]), rows[a][0]);
+        EXPECT_EQ(ListText(lists.neutrals[a]), rows[a][1]);
+        EXPECT_EQ(ListText(lists.enemies[a]), rows[a][2]);
     }
 }
 
@@ -135,13 +134,13 @@ TEST(CompoundRelation, AllSixCombinations) {
     // Sun in Ari; Moon (natural friend), Mercury (neutral) and Venus (enemy) as temporary friends
     // in houses 2, 3, 4; then as temporary enemies in houses 5, 6, 7.
     const Placements friends = InSigns({Ari, Tau, Gem, Can, Ari, Ari, Ari});
-    EXPECT_EQ(CompoundRelation(friends, Sun, Moon), "Great Friend");
-    EXPECT_EQ(CompoundRelation(friends, Sun, Mercury), "Friend");
-    EXPECT_EQ(CompoundRelation(friends, Sun, Venus), "Neutral");
+    EXPECT_EQ(CompoundRelation(friends, Sun, Moon), CompoundKind::GreatFriend);
+    EXPECT_EQ(CompoundRelation(friends, Sun, Mercury), CompoundKind::Friend);
+    EXPECT_EQ(CompoundRelation(friends, Sun, Venus), CompoundKind::Neutral);
     const Placements enemies = InSigns({Ari, Leo, Vir, Lib, Ari, Ari, Ari});
-    EXPECT_EQ(CompoundRelation(enemies, Sun, Moon), "Neutral");
-    EXPECT_EQ(CompoundRelation(enemies, Sun, Mercury), "Enemy");
-    EXPECT_EQ(CompoundRelation(enemies, Sun, Venus), "Great Enemy");
+    EXPECT_EQ(CompoundRelation(enemies, Sun, Moon), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundRelation(enemies, Sun, Mercury), CompoundKind::Enemy);
+    EXPECT_EQ(CompoundRelation(enemies, Sun, Venus), CompoundKind::GreatEnemy);
 }
 
 TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
@@ -150,7 +149,7 @@ TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
     EXPECT_EQ(TemporaryRelation(p, Sun, Venus), TemporaryKind::None);
     for (const auto& [a, b] :
          {std::pair{Sun, Venus}, {Venus, Sun}, {Sun, Jupiter}, {Jupiter, Sun}}) {
-        EXPECT_EQ(CompoundRelation(p, a, b), "Neutral")
+        EXPECT_EQ(CompoundRelation(p, a, b), CompoundKind::Neutral)
             << PlanetName(a) << " toward " << PlanetName(b);
     }
 }
@@ -158,16 +157,16 @@ TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
 TEST(CompoundRelation, OneSidedNaturalRelations) {
     // The Sun and Mercury as temporary friends (Mercury in the Sun's second sign).
     const Placements p = InSigns({Sag, Ari, Cap, Ari, Ari, Ari, Ari});
-    EXPECT_EQ(CompoundRelation(p, Sun, Mercury), "Friend");
-    EXPECT_EQ(CompoundRelation(p, Mercury, Sun), "Great Friend");
+    EXPECT_EQ(CompoundRelation(p, Sun, Mercury), CompoundKind::Friend);
+    EXPECT_EQ(CompoundRelation(p, Mercury, Sun), CompoundKind::GreatFriend);
 }
 
 TEST(CompoundRelation, SeventhSignIsEnemyBothWays) {
     const Placements p = InSigns({Ari, Lib, Ari, Ari, Ari, Ari, Ari});
     EXPECT_EQ(TemporaryRelation(p, Sun, Moon), TemporaryKind::Enemy);
     EXPECT_EQ(TemporaryRelation(p, Moon, Sun), TemporaryKind::Enemy);
-    EXPECT_EQ(CompoundRelation(p, Sun, Moon), "Neutral"); // natural friend
-    EXPECT_EQ(CompoundRelation(p, Moon, Sun), "Neutral");
+    EXPECT_EQ(CompoundRelation(p, Sun, Moon), CompoundKind::Neutral); // natural friend
+    EXPECT_EQ(CompoundRelation(p, Moon, Sun), CompoundKind::Neutral);
 }
 
 TEST(CompoundRelation, MoonRowNeverGreatEnemyButCanBeEnemy) {
@@ -179,9 +178,9 @@ TEST(CompoundRelation, MoonRowNeverGreatEnemyButCanBeEnemy) {
                 signs.fill(moonSign);
                 signs[static_cast<std::size_t>(b)] = otherSign;
                 signs[Index(Moon)] = moonSign;
-                const std::string_view cell = CompoundRelation(InSigns(signs), Moon, Planet(b));
-                EXPECT_NE(cell, "Great Enemy");
-                sawEnemy = sawEnemy || cell == "Enemy";
+                const CompoundKind cell = CompoundRelation(InSigns(signs), Moon, Planet(b));
+                EXPECT_NE(cell, CompoundKind::GreatEnemy);
+                sawEnemy = sawEnemy || cell == CompoundKind::Enemy;
             }
         }
     }
@@ -193,7 +192,7 @@ TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) 
     const CompoundTable table = ComputeRelationships(p);
     for (int a = 0; a < kPlanetCount; ++a) {
         const auto& row = table[static_cast<std::size_t>(a)];
-        EXPECT_EQ(row[static_cast<std::size_t>(a)], "Neutral");
+        EXPECT_EQ(row[static_cast<std::size_t>(a)], CompoundKind::Neutral);
         for (int b = 0; b < kPlanetCount; ++b) {
             EXPECT_EQ(row[static_cast<std::size_t>(b)], CompoundRelation(p, Planet(a), Planet(b)));
         }
@@ -203,7 +202,7 @@ TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) 
     ComputeRelationships(InSigns({Ari, Ari, Ari, Ari, Ari, Ari, Ari}), again);
     for (const auto& cells : again) {
         for (const auto& cell : cells) {
-            EXPECT_EQ(cell, "Neutral");
+            EXPECT_EQ(cell, CompoundKind::Neutral);
         }
     }
 }
@@ -211,25 +210,25 @@ TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) 
 TEST(TemporaryLists, HouseOrderThenPlanetOrder) {
     // Moon in Ari; Saturn in its 2nd sign, Sun and Mercury in its 3rd.
     const RelationLists lists = TemporaryLists(InSigns({Gem, Ari, Gem, Lib, Sag, Ari, Tau}));
-    EXPECT_EQ(lists.friends[Index(Moon)], "Saturn/ Sun/ Mercury");
-    EXPECT_EQ(lists.enemies[Index(Moon)], "Venus/ Mars");
+    EXPECT_EQ(ListText(lists.friends[Index(Moon)]), "Saturn/ Sun/ Mercury");
+    EXPECT_EQ(ListText(lists.enemies[Index(Moon)]), "Venus/ Mars");
 }
 
 TEST(TemporaryLists, ElevenAndTwelveComeAfterTwoToFourAndNeutralsStayEmpty) {
     // Sun in Leo: Venus in house 12, Moon in 11, Mercury in 2, Saturn in 4; no enemies.
     const RelationLists lists = TemporaryLists(InSigns({Leo, Gem, Vir, Can, Leo, Leo, Sco}));
-    EXPECT_EQ(lists.friends[Index(Sun)], "Mercury/ Saturn/ Moon/ Venus");
-    EXPECT_EQ(lists.enemies[Index(Sun)], "");
+    EXPECT_EQ(ListText(lists.friends[Index(Sun)]), "Mercury/ Saturn/ Moon/ Venus");
+    EXPECT_TRUE(lists.enemies[Index(Sun)].empty());
     for (const auto& cell : lists.neutrals) {
-        EXPECT_EQ(cell, "");
+        EXPECT_TRUE(cell.empty());
     }
 }
 
 TEST(TemporaryLists, AllInOneSignListsNothing) {
     const RelationLists lists = TemporaryLists(InSigns({Sco, Sco, Sco, Sco, Sco, Sco, Sco}));
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
-        EXPECT_EQ(lists.friends[a], "");
-        EXPECT_EQ(lists.enemies[a], "");
+        EXPECT_TRUE(lists.friends[a].empty());
+        EXPECT_TRUE(lists.enemies[a].empty());
     }
 }
 

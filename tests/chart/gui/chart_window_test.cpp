@@ -23,7 +23,7 @@ TEST(ChartWindow, ATopLevelWindowThatFollowsTheReading) {
 
     // A second reading replaces the first: here every planet in Aries.
     Reading other;
-    other.PlanetPlacements.fill("01 Ari 02");
+    other.PlanetPlacements.fill(Placement::InSign(0, 1, 2));
     BirthDetails bob = AnnBirth();
     bob.Name = "Bob";
     window.showReading(bob, AnnZoneRow(), other);

@@ -294,7 +294,7 @@ TEST_F(MainWindowFileTest, SaveThenOpenGivesBackTheEntryAndTheReading) {
     EXPECT_EQ(get<QComboBox>("cboTimeZone").currentText(), "Indian Time, IST, +5.3");
     EXPECT_EQ(frontPanel(), "fraResult_3");
     EXPECT_EQ(window->session().reading.PlanetPlacements, reading.PlanetPlacements);
-    EXPECT_EQ(window->session().reading.CompoundRelationships, reading.CompoundRelationships);
+    EXPECT_EQ(window->session().reading.relationships, reading.relationships);
     EXPECT_EQ(window->session().LastSavePath, path("ann.kvr").toStdString());
 }
 

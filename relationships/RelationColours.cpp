@@ -1,4 +1,4 @@
-#include "chart/RelationColours.h"
+#include "relationships/RelationColours.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,22 +29,6 @@ constexpr Matrix kDeuteranopia = {{{0.367322, 0.860646, -0.227968},
                                    {-0.011820, 0.042940, 0.968881}}};
 
 } // namespace
-
-std::optional<int> CompoundStepOf(std::string_view relation) {
-    const auto it = std::find(CompoundSteps.begin(), CompoundSteps.end(), relation);
-    if (it == CompoundSteps.end()) {
-        return std::nullopt;
-    }
-    return static_cast<int>(it - CompoundSteps.begin());
-}
-
-std::optional<Rgb> CompoundBackground(std::string_view relation) {
-    const auto step = CompoundStepOf(relation);
-    if (!step) {
-        return std::nullopt;
-    }
-    return CompoundScale[static_cast<std::size_t>(*step)];
-}
 
 double RelativeLuminance(Rgb colour) {
     return 0.2126 * Linear(colour.red) + 0.7152 * Linear(colour.green) +

@@ -4,10 +4,10 @@
 // enough for white text and told apart by lightness and by a blue / brown hue that survives
 // red-green colour blindness.
 
+#include "relationships/Relations.h"
+
 #include <array>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
 namespace kovrel {
 
@@ -18,12 +18,9 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-inline constexpr std::array<std::string_view, 5> CompoundSteps = {
-    "Great Friend", "Friend", "Neutral", "Enemy", "Great Enemy"};
-
 // A diverging blue - grey - brown scale with dark ends and a lighter middle; chosen so that white
-// text keeps a contrast of at least 4.5:1 on every step.
-inline constexpr std::array<Rgb, 5> CompoundScale = {{
+// text keeps a contrast of at least 4.5:1 on every step. One step per CompoundKind, in its order.
+inline constexpr std::array<Rgb, kCompoundKindCount> CompoundScale = {{
     {0x17, 0x33, 0x5f}, // Great Friend: dark blue
     {0x2c, 0x5c, 0x99}, // Friend: blue
     {0x73, 0x73, 0x73}, // Neutral: grey
@@ -33,10 +30,10 @@ inline constexpr std::array<Rgb, 5> CompoundScale = {{
 
 inline constexpr Rgb kWhite = {255, 255, 255};
 
-// Position of a compound text in CompoundSteps, or nothing for any other text.
-std::optional<int> CompoundStepOf(std::string_view relation);
-// The background of a compound cell, or nothing for a text that is not a compound relation.
-std::optional<Rgb> CompoundBackground(std::string_view relation);
+// The background of a compound cell.
+constexpr Rgb CompoundBackground(CompoundKind relation) {
+    return CompoundScale[Index(relation)];
+}
 
 // Relative luminance of an sRGB colour (WCAG 2 definition), 0 for black to 1 for white.
 double RelativeLuminance(Rgb colour);

@@ -1,4 +1,5 @@
-#include "chart/RelationColours.h"
+#include "relationships/RelationColours.h"
+#include "relationships/RelationTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +29,8 @@ TEST(LabOf, WhiteBlackAndGrey) {
 
 TEST(CompoundScale, WhiteTextIsReadableOnEveryStep) {
     for (std::size_t step = 0; step < CompoundScale.size(); ++step) {
-        EXPECT_GE(ContrastRatio(kWhite, CompoundScale[step]), 4.5) << CompoundSteps[step];
+        EXPECT_GE(ContrastRatio(kWhite, CompoundScale[step]), 4.5)
+            << CompoundText(CompoundKind(step));
     }
 }
 
@@ -36,7 +38,7 @@ TEST(CompoundScale, NeighbouringStepsDifferInLightness) {
     for (std::size_t step = 0; step + 1 < CompoundScale.size(); ++step) {
         const double difference =
             LabOf(CompoundScale[step]).lightness - LabOf(CompoundScale[step + 1]).lightness;
-        EXPECT_GE(std::abs(difference), 8.0) << CompoundSteps[step];
+        EXPECT_GE(std::abs(difference), 8.0) << CompoundText(CompoundKind(step));
     }
 }
 
@@ -47,7 +49,8 @@ TEST(CompoundScale, EveryTwoStepsStayApartWithoutRedOrGreenCones) {
                 const double difference =
                     ColourDifference(SimulateColourVision(CompoundScale[i], vision),
                                      SimulateColourVision(CompoundScale[j], vision));
-                EXPECT_GE(difference, 15.0) << CompoundSteps[i] << " / " << CompoundSteps[j];
+                EXPECT_GE(difference, 15.0)
+                    << CompoundText(CompoundKind(i)) << " / " << CompoundText(CompoundKind(j));
             }
         }
     }
@@ -69,13 +72,16 @@ TEST(SimulateColourVision, MergesRedAndGreenButKeepsGreys) {
     }
 }
 
-TEST(CompoundBackground, OneStepPerCompoundText) {
-    EXPECT_EQ(CompoundStepOf("Great Friend"), 0);
-    EXPECT_EQ(CompoundStepOf("Neutral"), 2);
-    EXPECT_EQ(CompoundStepOf("Great Enemy"), 4);
-    EXPECT_EQ(CompoundBackground("Enemy"), CompoundScale[3]);
-    EXPECT_FALSE(CompoundBackground(""));
-    EXPECT_FALSE(CompoundBackground("friend"));
+TEST(CompoundBackground, OneStepPerCompoundKindInTheOrderOfTheWords) {
+    // The scale runs with the words: the best relation darkest blue, the worst darkest brown.
+    EXPECT_EQ(CompoundText(CompoundKind::GreatFriend), "Great Friend");
+    EXPECT_EQ(CompoundBackground(CompoundKind::GreatFriend), CompoundScale[0]);
+    EXPECT_EQ(CompoundText(CompoundKind::Neutral), "Neutral");
+    EXPECT_EQ(CompoundBackground(CompoundKind::Neutral), CompoundScale[2]);
+    EXPECT_EQ(CompoundText(CompoundKind::Enemy), "Enemy");
+    EXPECT_EQ(CompoundBackground(CompoundKind::Enemy), CompoundScale[3]);
+    EXPECT_EQ(CompoundText(CompoundKind::GreatEnemy), "Great Enemy");
+    EXPECT_EQ(CompoundBackground(CompoundKind::GreatEnemy), CompoundScale[4]);
 }
 
 } // namespace
