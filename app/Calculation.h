@@ -9,13 +9,10 @@
 
 namespace kovrel {
 
-// The values that live for a whole run: the last calculated birth, its zone row and reading,
-// and the path of the last save. Owned by the main window (or the command-line tool); birth,
-// zoneRow and reading are written only by RunCalculation, LastSavePath only by saving.
-struct Session {
-    BirthDetails birth;
-    int zoneRow = 0; // the zone row of the last calculation, for saving
-    Reading reading;
+// The values that live for a whole run: the last calculated reading (birth, zone row and
+// reading) and the path of the last save. Owned by the main window (or the command-line tool);
+// the reading is written only by RunCalculation, LastSavePath only by saving.
+struct Session : CalculatedReading {
     std::string LastSavePath;
 };
 

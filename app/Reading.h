@@ -22,6 +22,15 @@ struct Reading {
     Relationships relationships = RelationshipsOf(Placements{});
 };
 
+// One calculated reading, as it travels to every view, report and file writer: the birth it was
+// computed for, the zone row the entry chose (saved files and the texts that name the zone need
+// the row, not only its offsets) and what was computed.
+struct CalculatedReading {
+    BirthDetails birth;
+    int zoneRow = 0;
+    Reading reading;
+};
+
 // Ayanamsa, Moon, the six planets and the relationships, in their fixed order. A step that
 // cannot be formed keeps the value of `previous`.
 Reading ComputeReading(const BirthDetails& details, const Reading& previous = {});

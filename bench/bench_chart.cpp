@@ -17,20 +17,14 @@
 
 namespace {
 
-struct AnnReading {
-    kovrel::BirthDetails birth;
-    int zoneRow = 0;
-    kovrel::Reading reading;
-};
-
-AnnReading Ann() {
+kovrel::CalculatedReading Ann() {
     // The saved New Delhi file's seventeen values, opened as the window opens them.
     const kovrel::ChartLines lines = {"Ann",   "3",     "15",        "1990",  "8",    "30",
                                       "34",    "77",    "12",        "28",    "36",   "True",
                                       "False", "False", "New Delhi", "Delhi", "India"};
     kovrel::EntryForm entry;
     kovrel::ApplyChartLines(lines, entry);
-    AnnReading ann;
+    kovrel::CalculatedReading ann;
     ann.birth = kovrel::CopyEntry(entry, {});
     ann.zoneRow = entry.zoneIndex;
     ann.reading = kovrel::ComputeReading(ann.birth);
@@ -43,11 +37,10 @@ std::string Scratch(const char* name) {
 
 // Target: under 300 ms per document.
 void BM_ReadingPdf(benchmark::State& state) {
-    const AnnReading ann = Ann();
+    const kovrel::CalculatedReading ann = Ann();
     const std::string path = Scratch("kovrel_bench_reading.pdf");
     for (auto _ : state) {
-        const std::string error =
-            kovrel::WriteReadingPdf(path, ann.birth, ann.zoneRow, ann.reading, QPageSize::A4);
+        const std::string error = kovrel::WriteReadingPdf(path, ann, QPageSize::A4);
         if (!error.empty()) {
             state.SkipWithError(error.c_str());
             break;
@@ -59,10 +52,10 @@ BENCHMARK(BM_ReadingPdf)->Unit(benchmark::kMillisecond);
 
 // Target: under 20 ms per picture.
 void BM_ChartSvg(benchmark::State& state) {
-    const AnnReading ann = Ann();
+    const kovrel::CalculatedReading ann = Ann();
     const std::string path = Scratch("kovrel_bench_chart.svg");
     for (auto _ : state) {
-        const std::string error = kovrel::WriteChartSvg(path, ann.birth, ann.zoneRow, ann.reading);
+        const std::string error = kovrel::WriteChartSvg(path, ann);
         if (!error.empty()) {
             state.SkipWithError(error.c_str());
             break;
@@ -74,12 +67,11 @@ BENCHMARK(BM_ChartSvg)->Unit(benchmark::kMillisecond);
 
 // Target: under 20 ms per picture; the layout is built each time, as the window does.
 void BM_ChartImage(benchmark::State& state) {
-    const AnnReading ann = Ann();
+    const kovrel::CalculatedReading ann = Ann();
     QImage image(600, 600, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&image);
-        kovrel::PaintChart(painter, QRectF(0, 0, 600, 600),
-                           kovrel::SouthIndianChart(ann.birth, ann.zoneRow, ann.reading));
+        kovrel::PaintChart(painter, QRectF(0, 0, 600, 600), kovrel::SouthIndianChart(ann));
         painter.end();
         benchmark::DoNotOptimize(image.bits());
     }

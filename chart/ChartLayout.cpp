@@ -28,7 +28,9 @@ std::string ChartPlanetLabel(int planet, const Placement& placement) {
     return label;
 }
 
-ChartLayout SouthIndianChart(const BirthDetails& birth, int /*zoneRow*/, const Reading& reading) {
+ChartLayout SouthIndianChart(const CalculatedReading& calculated) {
+    const BirthDetails& birth = calculated.birth;
+    const Reading& reading = calculated.reading;
     ChartLayout layout;
     for (int sign = 0; sign < 12; ++sign) {
         layout.boxes[static_cast<std::size_t>(sign)].sign = sign;

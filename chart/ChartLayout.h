@@ -74,6 +74,6 @@ struct ChartLayout {
     std::vector<std::string> centreLines;
 };
 
-ChartLayout SouthIndianChart(const BirthDetails& birth, int zoneRow, const Reading& reading);
+ChartLayout SouthIndianChart(const CalculatedReading& calculated);
 
 } // namespace kovrel

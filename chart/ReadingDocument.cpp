@@ -54,8 +54,10 @@ std::string DegreesText(const Placement& placement) {
 
 } // namespace
 
-ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow,
-                                    const Reading& reading) {
+ReadingDocument MakeReadingDocument(const CalculatedReading& calculated) {
+    const BirthDetails& birth = calculated.birth;
+    const int zoneRow = calculated.zoneRow;
+    const Reading& reading = calculated.reading;
     ReadingDocument document;
     document.header = birth.Name;
     document.programName = std::string(kWindowCaption);
@@ -73,7 +75,7 @@ ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow,
         {"Longitude", LongitudeText(birth)},
         {"Ayanamsa", AyanamsaText(reading.Ayanamsa)},
     };
-    document.chart = SouthIndianChart(birth, zoneRow, reading);
+    document.chart = SouthIndianChart(calculated);
 
     document.positions.title = "Planet Positions";
     document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees"};

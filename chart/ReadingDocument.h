@@ -40,7 +40,7 @@ struct ReadingDocument {
     std::array<DocumentTable, 3> relationships;
 };
 
-ReadingDocument MakeReadingDocument(const BirthDetails& birth, int zoneRow, const Reading& reading);
+ReadingDocument MakeReadingDocument(const CalculatedReading& calculated);
 
 // "Kovrel v1.15 - page 2 of 3".
 std::string PageFooterText(const ReadingDocument& document, int page, int pageCount);

@@ -29,11 +29,9 @@ void ReportError(std::ostream& err, std::string_view subject, std::string_view m
 void PrintReading(std::ostream& out, bool json, const Session& session,
                   const PlaceReport* place = nullptr) {
     if (json) {
-        out << (place != nullptr ? JsonReport(session.birth, session.reading, *place)
-                                 : JsonReport(session.birth, session.reading))
-            << '\n';
+        out << (place != nullptr ? JsonReport(session, *place) : JsonReport(session)) << '\n';
     } else {
-        out << TextReport(session.birth, session.zoneRow, session.reading);
+        out << TextReport(session);
     }
 }
 

@@ -121,7 +121,10 @@ std::string ZoneListText() {
     return text;
 }
 
-std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& reading) {
+std::string TextReport(const CalculatedReading& calculated) {
+    const BirthDetails& birth = calculated.birth;
+    const int zoneRow = calculated.zoneRow;
+    const Reading& reading = calculated.reading;
     std::ostringstream text;
     char ayanamsa[64];
     std::snprintf(ayanamsa, sizeof ayanamsa, "%.6f\u00B0", reading.Ayanamsa);
@@ -205,8 +208,8 @@ std::string Dumped(const Json& report) {
 
 } // namespace
 
-std::string JsonReport(const BirthDetails& birth, const Reading& reading) {
-    return Dumped(ReportObject(birth, reading));
+std::string JsonReport(const CalculatedReading& calculated) {
+    return Dumped(ReportObject(calculated.birth, calculated.reading));
 }
 
 std::string IsoOffsetText(int offsetSeconds) {
@@ -222,9 +225,8 @@ std::string IsoOffsetText(int offsetSeconds) {
     return text;
 }
 
-std::string JsonReport(const BirthDetails& birth, const Reading& reading,
-                       const PlaceReport& place) {
-    Json report = ReportObject(birth, reading);
+std::string JsonReport(const CalculatedReading& calculated, const PlaceReport& place) {
+    Json report = ReportObject(calculated.birth, calculated.reading);
     report["place"] = Json{{"city", place.city},
                            {"state", place.state},
                            {"country", place.country},

@@ -16,11 +16,11 @@ std::string ZoneListText();
 // A readable report of one reading: who and where, the Ayanamsa and the Moon, the seven
 // placements, the natural and temporary lists and the compound grid, in aligned columns and in
 // planet order. Ends with a newline.
-std::string TextReport(const BirthDetails& birth, int zoneRow, const Reading& reading);
+std::string TextReport(const CalculatedReading& calculated);
 
 // One reading as one JSON object on one line, UTF-8, without a trailing newline:
 // name, ayanamsa, moon_longitude, planets, natural, temporary, compound.
-std::string JsonReport(const BirthDetails& birth, const Reading& reading);
+std::string JsonReport(const CalculatedReading& calculated);
 
 // Where a reading's place came from when the atlas filled it, for the "place" object of the JSON
 // report.
@@ -38,7 +38,7 @@ struct PlaceReport {
 std::string IsoOffsetText(int offsetSeconds);
 
 // The report above with a "place" object added.
-std::string JsonReport(const BirthDetails& birth, const Reading& reading, const PlaceReport& place);
+std::string JsonReport(const CalculatedReading& calculated, const PlaceReport& place);
 
 // {"file": path, "error": message} on one line, without a trailing newline. Bytes of the path
 // that are not UTF-8 are replaced rather than refused, since paths are whatever the system has.

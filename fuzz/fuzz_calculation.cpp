@@ -104,9 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Require(Index(cell) < kCompoundTexts.size());
         }
     }
-    const std::string text = TextReport(session.birth, session.zoneRow, *reading);
+    const std::string text = TextReport(session);
     Require(!text.empty() && text.back() == '\n');
-    const std::string json = JsonReport(session.birth, *reading);
+    const std::string json = JsonReport(session);
     Require(json.find('\n') == std::string::npos);
     const nlohmann::json report = nlohmann::json::parse(json);
     Require(report.at("planets").size() == 7 && report.at("compound").size() == 7);

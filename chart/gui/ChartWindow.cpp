@@ -38,8 +38,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
     layout->addWidget(view_);
 }
 
-void ChartWindow::showReading(const BirthDetails& birth, int zoneRow, const Reading& reading) {
-    view_->setLayoutData(SouthIndianChart(birth, zoneRow, reading));
+void ChartWindow::showReading(const CalculatedReading& calculated) {
+    view_->setLayoutData(SouthIndianChart(calculated));
 }
 
 } // namespace kovrel

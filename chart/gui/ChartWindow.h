@@ -29,7 +29,7 @@ class ChartWindow : public QWidget {
   public:
     explicit ChartWindow(QWidget* parent = nullptr);
     // Shows the chart of this reading; called again whenever the reading on screen changes.
-    void showReading(const BirthDetails& birth, int zoneRow, const Reading& reading);
+    void showReading(const CalculatedReading& calculated);
     const ChartLayout& chartLayout() const { return view_->layoutData(); }
 
   private:

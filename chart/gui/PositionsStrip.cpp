@@ -42,8 +42,9 @@ PositionsStrip::PositionsStrip(QWidget* parent)
     }
 }
 
-void PositionsStrip::showReading(const BirthDetails& birth, int /*zoneRow*/,
-                                 const Reading& reading) {
+void PositionsStrip::showReading(const CalculatedReading& calculated) {
+    const BirthDetails& birth = calculated.birth;
+    const Reading& reading = calculated.reading;
     QStringList who;
     for (const std::string& part :
          {birth.Name, BirthDateText(birth) + " " + BirthTimeText(birth), BirthPlaceText(birth)}) {

@@ -17,7 +17,7 @@ namespace kovrel {
 class PositionsStrip : public QFrame {
   public:
     explicit PositionsStrip(QWidget* parent = nullptr);
-    void showReading(const BirthDetails& birth, int zoneRow, const Reading& reading);
+    void showReading(const CalculatedReading& calculated);
 
     // "Ann - 15 March 1990 08:30 - New Delhi, Delhi, India".
     QLabel* readingOf() const { return readingOf_; }

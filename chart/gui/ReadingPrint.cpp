@@ -269,8 +269,8 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& docum
     return painter.end() ? pages : 0;
 }
 
-std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, int zoneRow,
-                            const Reading& reading, QPageSize::PageSizeId paper) {
+std::string WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
+                            QPageSize::PageSizeId paper) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
         return CouldNotWrite("reading", path);
@@ -279,7 +279,7 @@ std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, 
     if (!file.open(QIODevice::WriteOnly)) {
         return CouldNotWrite("reading", path);
     }
-    const ReadingDocument document = MakeReadingDocument(birth, zoneRow, reading);
+    const ReadingDocument document = MakeReadingDocument(calculated);
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -297,8 +297,7 @@ std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, 
     return {};
 }
 
-std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, int zoneRow,
-                          const Reading& reading, int side) {
+std::string WriteChartSvg(const std::string& path, const CalculatedReading& calculated, int side) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
         return CouldNotWrite("chart", path);
@@ -311,14 +310,14 @@ std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, in
     generator.setOutputDevice(&file);
     generator.setSize(QSize(side, side));
     generator.setViewBox(QRect(0, 0, side, side));
-    generator.setTitle(QStringLiteral("Rasi Chart - ") + Text(birth.Name));
+    generator.setTitle(QStringLiteral("Rasi Chart - ") + Text(calculated.birth.Name));
     generator.setDescription(Text(kWindowCaption));
     QPainter painter;
     if (!painter.begin(&generator)) {
         file.cancelWriting();
         return CouldNotWrite("chart", path);
     }
-    PaintChart(painter, QRectF(0, 0, side, side), SouthIndianChart(birth, zoneRow, reading));
+    PaintChart(painter, QRectF(0, 0, side, side), SouthIndianChart(calculated));
     const bool painted = painter.end();
     if (!painted || file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
@@ -327,12 +326,12 @@ std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, in
     return {};
 }
 
-std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const BirthDetails& birth,
-                                                      int zoneRow, const Reading& reading) {
+std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent,
+                                                      const CalculatedReading& calculated) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
     dialog->setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - Print Reading"));
-    const ReadingDocument document = MakeReadingDocument(birth, zoneRow, reading);
+    const ReadingDocument document = MakeReadingDocument(calculated);
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [document](QPrinter* printer) { PaintReadingDocument(*printer, document); });
     return dialog;

@@ -30,17 +30,16 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& docum
 
 // Writes the reading as a PDF with vector text. The file is written beside the target and
 // renamed over it, so a failure leaves no half-written file. Returns the error, or "".
-std::string WriteReadingPdf(const std::string& path, const BirthDetails& birth, int zoneRow,
-                            const Reading& reading,
+std::string WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
                             QPageSize::PageSizeId paper = PaperSizeFor(QLocale()));
 
 // Writes the chart picture as SVG, `side` units square, the same way. Returns the error, or "".
-std::string WriteChartSvg(const std::string& path, const BirthDetails& birth, int zoneRow,
-                          const Reading& reading, int side = 600);
+std::string WriteChartSvg(const std::string& path, const CalculatedReading& calculated,
+                          int side = 600);
 
 // A print-preview dialog of the reading on paper of the locale's size, ready for the caller
 // to open (exec() or through the program's dialog seam).
-std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent, const BirthDetails& birth,
-                                                      int zoneRow, const Reading& reading);
+std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent,
+                                                      const CalculatedReading& calculated);
 
 } // namespace kovrel

@@ -52,11 +52,11 @@ int main(int argc, char** argv) {
     kovrel::ReadingExports exports;
     exports.pdf = [&](const std::string& path, const kovrel::Session& session) {
         startQt();
-        return kovrel::WriteReadingPdf(path, session.birth, session.zoneRow, session.reading);
+        return kovrel::WriteReadingPdf(path, session);
     };
     exports.svg = [&](const std::string& path, const kovrel::Session& session) {
         startQt();
-        return kovrel::WriteChartSvg(path, session.birth, session.zoneRow, session.reading);
+        return kovrel::WriteChartSvg(path, session);
     };
     return kovrel::RunReadingCli(args, std::cout, std::cerr, exports);
 }

@@ -229,9 +229,9 @@ void MainWindow::RunCalculation() {
         return;
     }
     results_->showRelationships(reading->relationships);
-    strip_->showReading(session_.birth, session_.zoneRow, session_.reading);
+    strip_->showReading(session_);
     if (chartWindow_ != nullptr) {
-        chartWindow_->showReading(session_.birth, session_.zoneRow, session_.reading);
+        chartWindow_->showReading(session_);
     }
     ShowRelationships(1);
 }
@@ -262,15 +262,14 @@ void MainWindow::showChartWindow() {
         chartWindow_ = new ChartWindow(this);
         chartWindow_->setWindowFlag(Qt::Window);
     }
-    chartWindow_->showReading(session_.birth, session_.zoneRow, session_.reading);
+    chartWindow_->showReading(session_);
     chartWindow_->show();
     chartWindow_->raise();
     chartWindow_->activateWindow();
 }
 
 void MainWindow::printReading() {
-    std::unique_ptr<QPrintPreviewDialog> preview =
-        MakePrintPreview(this, session_.birth, session_.zoneRow, session_.reading);
+    std::unique_ptr<QPrintPreviewDialog> preview = MakePrintPreview(this, session_);
     dialogs_.runModal(*preview);
 }
 
@@ -280,8 +279,7 @@ void MainWindow::exportReadingPdf() {
     if (!path) {
         return;
     }
-    const std::string error = WriteReadingPdf(QFile::encodeName(*path).toStdString(),
-                                              session_.birth, session_.zoneRow, session_.reading);
+    const std::string error = WriteReadingPdf(QFile::encodeName(*path).toStdString(), session_);
     if (!error.empty()) {
         dialogs_.showMessage(Text(error), MessageIcon::Error);
     }

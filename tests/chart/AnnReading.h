@@ -17,5 +17,8 @@ inline int AnnZoneRow() {
 inline Reading AnnReading() {
     return ComputeReading(AnnBirth());
 }
+inline CalculatedReading AnnCalculated() {
+    return {AnnBirth(), AnnZoneRow(), AnnReading()};
+}
 
 } // namespace kovrel::test

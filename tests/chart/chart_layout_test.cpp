@@ -57,7 +57,7 @@ TEST(ChartPlanetLabel, NameDegreesAndMinutes) {
 }
 
 TEST(SouthIndianChart, AnnsPlanetsStandInTheirSignsBoxes) {
-    const ChartLayout layout = SouthIndianChart(AnnBirth(), AnnZoneRow(), AnnReading());
+    const ChartLayout layout = SouthIndianChart(AnnCalculated());
     const auto labels = [&](int sign) {
         std::vector<std::string> result;
         for (const ChartPlanet& planet : layout.boxes[static_cast<std::size_t>(sign)].planets) {
@@ -85,7 +85,7 @@ TEST(SouthIndianChart, AnnsPlanetsStandInTheirSignsBoxes) {
 }
 
 TEST(SouthIndianChart, TheCentreSaysWhoseChartAndThatNoAscendantIsComputed) {
-    const ChartLayout layout = SouthIndianChart(AnnBirth(), AnnZoneRow(), AnnReading());
+    const ChartLayout layout = SouthIndianChart(AnnCalculated());
     EXPECT_EQ(layout.centreLines, (std::vector<std::string>{"Rasi Chart", "Ann", "15 March 1990",
                                                             "08:30", "New Delhi, Delhi, India",
                                                             "Signs fixed; no ascendant computed"}));
@@ -95,7 +95,7 @@ TEST(SouthIndianChart, PlanetsSharingOneSignKeepPlanetOrder) {
     Reading reading;
     reading.PlanetPlacements = PlacementsOf({"29 Leo 59", "00 Leo 00", "10 Leo 10", "11 Leo 11",
                                              "12 Leo 12", "13 Leo 13", "14 Leo 14"});
-    const ChartLayout layout = SouthIndianChart(BirthDetails{}, 0, reading);
+    const ChartLayout layout = SouthIndianChart({BirthDetails{}, 0, reading});
     const auto& leo = layout.boxes[4].planets;
     ASSERT_EQ(leo.size(), 7u);
     for (int planet = 0; planet < kPlanetCount; ++planet) {
@@ -104,7 +104,7 @@ TEST(SouthIndianChart, PlanetsSharingOneSignKeepPlanetOrder) {
 }
 
 TEST(SouthIndianChart, BeforeAnyCalculationTheBoxesAreEmptyAndBlankDetailsAreLeftOut) {
-    const ChartLayout layout = SouthIndianChart(BirthDetails{}, 0, Reading{});
+    const ChartLayout layout = SouthIndianChart(CalculatedReading{});
     for (const ChartBox& box : layout.boxes) {
         EXPECT_TRUE(box.planets.empty());
     }

@@ -26,7 +26,7 @@ using ::testing::IsEmpty;
 
 // The natural lists of the report are the fixed table itself, in its own order.
 TEST(JsonReport, NaturalListsReproduceTheTable) {
-    const json report = json::parse(JsonReport(AnnDetails(), ComputeReading(AnnDetails())));
+    const json report = json::parse(JsonReport({AnnDetails(), 34, ComputeReading(AnnDetails())}));
     for (std::size_t i = 0; i < kPlanetCount; ++i) {
         const NaturalRow& row = NaturalRelationships()[i];
         EXPECT_EQ(report.at("natural")[i], json({{"planet", row.planet},
@@ -39,7 +39,7 @@ TEST(JsonReport, NaturalListsReproduceTheTable) {
 TEST(JsonReport, NameAsTypedAndUnusualBytesSurvive) {
     BirthDetails birth = AnnDetails();
     birth.Name = "  Ann  ";
-    const json report = json::parse(JsonReport(birth, ComputeReading(birth)));
+    const json report = json::parse(JsonReport({birth, 0, ComputeReading(birth)}));
     EXPECT_EQ(report.at("name"), "  Ann  ");
 
     // A path that is not UTF-8 must not stop the run.
@@ -67,7 +67,7 @@ std::vector<std::string> SectionLines(const std::string& report, const std::stri
 TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
     const BirthDetails birth = AnnDetails();
     const Reading reading = ComputeReading(birth);
-    const std::string report = TextReport(birth, 34, reading);
+    const std::string report = TextReport({birth, 34, reading});
 
     EXPECT_THAT(report, HasSubstr("Name:      Ann\n"));
     EXPECT_THAT(report, HasSubstr("15 March 1990, 08:30, Indian Time, IST, +5.3\n"));

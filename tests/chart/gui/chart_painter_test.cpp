@@ -13,8 +13,7 @@ QImage PaintedChart(int width, int height) {
     QImage image(width, height, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    PaintChart(painter, QRectF(0, 0, width, height),
-               SouthIndianChart(AnnBirth(), AnnZoneRow(), AnnReading()));
+    PaintChart(painter, QRectF(0, 0, width, height), SouthIndianChart(AnnCalculated()));
     painter.end();
     return image;
 }

@@ -15,7 +15,7 @@ TEST(ChartWindow, ATopLevelWindowThatFollowsTheReading) {
     ChartWindow window;
     EXPECT_TRUE(window.isWindow());
     EXPECT_EQ(window.windowTitle(), "Kovrel v1.15 - Rasi Chart");
-    window.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    window.showReading(AnnCalculated());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // Venus and Mars share Ann's Capricorn box (worked example).
@@ -26,7 +26,7 @@ TEST(ChartWindow, ATopLevelWindowThatFollowsTheReading) {
     other.PlanetPlacements.fill(Placement::InSign(0, 1, 2));
     BirthDetails bob = AnnBirth();
     bob.Name = "Bob";
-    window.showReading(bob, AnnZoneRow(), other);
+    window.showReading({bob, AnnZoneRow(), other});
     EXPECT_TRUE(window.chartLayout().boxes[9].planets.empty());
     EXPECT_EQ(window.chartLayout().boxes[0].planets.size(), 7u);
     EXPECT_EQ(window.chartLayout().centreLines[1], "Bob");
@@ -34,7 +34,7 @@ TEST(ChartWindow, ATopLevelWindowThatFollowsTheReading) {
 
 TEST(ChartWindow, ThePictureGrowsWithTheWindow) {
     ChartWindow window;
-    window.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    window.showReading(AnnCalculated());
     window.resize(300, 300);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -57,7 +57,7 @@ TEST(ChartWindow, ThePictureGrowsWithTheWindow) {
 
 TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
     PositionsStrip strip;
-    strip.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    strip.showReading(AnnCalculated());
     EXPECT_EQ(strip.readingOf()->text(), "Ann - 15 March 1990 08:30 - New Delhi, Delhi, India");
     // Ann's placements (worked example) with the sign's full name as tool tip.
     const std::array<std::pair<const char*, const char*>, 7> expected = {{
@@ -79,7 +79,7 @@ TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
 
 TEST(PositionsStrip, TextsCanBeSelectedAndCopied) {
     PositionsStrip strip;
-    strip.showReading(AnnBirth(), AnnZoneRow(), AnnReading());
+    strip.showReading(AnnCalculated());
     strip.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&strip));
     QLabel* sun = strip.placement(0);

@@ -42,15 +42,13 @@ class ReadingFiles : public TempFolderTest {
             GTEST_SKIP() << "pdftotext / pdfinfo (poppler-utils) not installed";
         }
     }
-    BirthDetails birth = AnnBirth();
-    int zoneRow = AnnZoneRow();
-    Reading reading = AnnReading();
+    CalculatedReading calculated = AnnCalculated();
 };
 
 TEST_F(ReadingFiles, ThePdfHoldsAnnsPlacementsAndTheThreeTables) {
     SkipWithoutPoppler();
     const std::string path = Path("Ann.pdf");
-    ASSERT_EQ(WriteReadingPdf(path, birth, zoneRow, reading, QPageSize::A4), "");
+    ASSERT_EQ(WriteReadingPdf(path, calculated, QPageSize::A4), "");
     const QString all = PdfText(path);
     const QString first = PdfText(path, 1, 1);
     // Ann's placements (worked example), on the first page with her details.
@@ -82,7 +80,7 @@ TEST_F(ReadingFiles, ThePdfHoldsAnnsPlacementsAndTheThreeTables) {
 TEST_F(ReadingFiles, LetterPaperWhereTheLocaleUsesIt) {
     SkipWithoutPoppler();
     const std::string path = Path("letter.pdf");
-    ASSERT_EQ(WriteReadingPdf(path, birth, zoneRow, reading, QPageSize::Letter), "");
+    ASSERT_EQ(WriteReadingPdf(path, calculated, QPageSize::Letter), "");
     EXPECT_TRUE(PdfInfo(path).contains(QLatin1String("(letter)")));
 }
 
@@ -97,7 +95,7 @@ TEST(PaperSizeFor, LetterInNorthAmericaA4Elsewhere) {
 
 TEST_F(ReadingFiles, TheSvgHoldsTheChart) {
     const std::string path = Path("chart.svg");
-    ASSERT_EQ(WriteChartSvg(path, birth, zoneRow, reading), "");
+    ASSERT_EQ(WriteChartSvg(path, calculated), "");
     const std::string svg = FileBytes(path);
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_NE(svg.find("<svg"), std::string::npos);
@@ -110,7 +108,7 @@ TEST_F(ReadingFiles, TheSvgHoldsTheChart) {
 TEST_F(ReadingFiles, AnExistingFileIsReplacedWhole) {
     const std::string path = Path("chart.svg");
     PutFile(path, std::string(100000, 'x'));
-    ASSERT_EQ(WriteChartSvg(path, birth, zoneRow, reading), "");
+    ASSERT_EQ(WriteChartSvg(path, calculated), "");
     EXPECT_EQ(FileBytes(path).find(std::string(21, 'x')), std::string::npos);
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
@@ -118,20 +116,19 @@ TEST_F(ReadingFiles, AnExistingFileIsReplacedWhole) {
 TEST_F(ReadingFiles, AMissingFolderIsReportedAndLeavesNothing) {
     const std::string pdf = Path("missing/Ann.pdf");
     const std::string svg = Path("missing/chart.svg");
-    EXPECT_EQ(WriteReadingPdf(pdf, birth, zoneRow, reading),
+    EXPECT_EQ(WriteReadingPdf(pdf, calculated),
               "The reading could not be written to \"" + pdf + "\".");
-    EXPECT_EQ(WriteChartSvg(svg, birth, zoneRow, reading),
-              "The chart could not be written to \"" + svg + "\".");
+    EXPECT_EQ(WriteChartSvg(svg, calculated), "The chart could not be written to \"" + svg + "\".");
     // A "folder" that is a file fails for every user, the system administrator too.
     PutFile(Path("plain"), "x");
-    EXPECT_NE(WriteReadingPdf(Path("plain/Ann.pdf"), birth, zoneRow, reading), "");
+    EXPECT_NE(WriteReadingPdf(Path("plain/Ann.pdf"), calculated), "");
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
 TEST_F(ReadingFiles, AReadOnlyTargetOrFolderIsReportedAndKept) {
     // A folder as target is never replaced.
     fs::create_directory(folder_ / "folder.svg");
-    EXPECT_NE(WriteChartSvg(Path("folder.svg"), birth, zoneRow, reading), "");
+    EXPECT_NE(WriteChartSvg(Path("folder.svg"), calculated), "");
     EXPECT_EQ(EntriesInFolder(), 1u);
 
     if (geteuid() == 0) {
@@ -140,17 +137,17 @@ TEST_F(ReadingFiles, AReadOnlyTargetOrFolderIsReportedAndKept) {
     const std::string target = Path("kept.pdf");
     PutFile(target, "old");
     fs::permissions(target, fs::perms::owner_read);
-    EXPECT_NE(WriteReadingPdf(target, birth, zoneRow, reading), "");
+    EXPECT_NE(WriteReadingPdf(target, calculated), "");
     EXPECT_EQ(FileBytes(target), "old");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_NE(WriteReadingPdf(Path("new.pdf"), birth, zoneRow, reading), "");
+    EXPECT_NE(WriteReadingPdf(Path("new.pdf"), calculated), "");
     EXPECT_EQ(EntriesInFolder(), 2u);
 }
 
 TEST_F(ReadingFiles, PrintingPaintsTheSamePages) {
     SkipWithoutPoppler();
     // What the preview's Print button does: the dialog paints its pages on its printer.
-    const auto dialog = MakePrintPreview(nullptr, birth, zoneRow, reading);
+    const auto dialog = MakePrintPreview(nullptr, calculated);
     QPrinter& printer = *dialog->printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(Path("printed.pdf")));
@@ -161,10 +158,10 @@ TEST_F(ReadingFiles, PrintingPaintsTheSamePages) {
 TEST(MakePrintPreview, UsesTheLocalesPaper) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    auto dialog = MakePrintPreview(nullptr, AnnBirth(), AnnZoneRow(), AnnReading());
+    auto dialog = MakePrintPreview(nullptr, AnnCalculated());
     EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::Letter);
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    dialog = MakePrintPreview(nullptr, AnnBirth(), AnnZoneRow(), AnnReading());
+    dialog = MakePrintPreview(nullptr, AnnCalculated());
     EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     QLocale::setDefault(saved);
 }
