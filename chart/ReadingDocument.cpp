@@ -9,8 +9,6 @@
 
 namespace kovrel {
 
-namespace {
-
 DocumentTable ListTable(std::string title, const RelationLists& lists) {
     DocumentTable table;
     table.title = std::move(title);
@@ -41,6 +39,8 @@ DocumentTable CompoundGrid(const CompoundTable& compound) {
     }
     return table;
 }
+
+namespace {
 
 std::string DegreesText(const Placement& placement) {
     const auto parts = PartsOf(placement);

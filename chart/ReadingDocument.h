@@ -42,6 +42,11 @@ struct ReadingDocument {
 
 ReadingDocument MakeReadingDocument(const CalculatedReading& calculated);
 
+// The relationship tables of the document, which the tool's text report prints too: a list
+// panel's table (planet, friends, enemies, neutrals) and the compound grid.
+DocumentTable ListTable(std::string title, const RelationLists& lists);
+DocumentTable CompoundGrid(const CompoundTable& compound);
+
 // "Kovrel v1.15 - page 2 of 3".
 std::string PageFooterText(const ReadingDocument& document, int page, int pageCount);
 

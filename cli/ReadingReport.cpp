@@ -2,6 +2,8 @@
 
 #include "app/EntryForm.h"
 #include "app/TimeZoneCatalog.h"
+#include "chart/BirthTexts.h"
+#include "chart/ReadingDocument.h"
 #include "common/Calendar.h"
 #include "common/Planets.h"
 #include "relationships/RelationTexts.h"
@@ -9,7 +11,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <sstream>
 
@@ -18,10 +19,6 @@ namespace kovrel {
 namespace {
 
 using Json = nlohmann::ordered_json; // keeps the keys in the documented order
-
-// The column headings of the window's list panel, in its column order.
-constexpr std::array<std::string_view, 4> kListHeadings = {kPlanetHeading, kFriendsHeading,
-                                                           kEnemiesHeading, kNeutralsHeading};
 
 using Row = std::vector<std::string>;
 
@@ -52,31 +49,11 @@ std::string AlignedTable(const std::vector<Row>& rows) {
     return text;
 }
 
-std::string ListTable(const RelationLists& lists) {
-    std::vector<Row> rows;
-    rows.emplace_back(kListHeadings.begin(), kListHeadings.end());
-    for (int i = 0; i < kPlanetCount; ++i) {
-        rows.push_back({std::string(PlanetNames[i]), ListText(lists.friends[i]),
-                        ListText(lists.enemies[i]), ListText(lists.neutrals[i])});
-    }
-    return AlignedTable(rows);
-}
-
-std::string CompoundGrid(const CompoundTable& table) {
-    std::vector<Row> rows;
-    Row heading{""};
-    for (std::string_view planet : PlanetNames) {
-        heading.emplace_back(planet);
-    }
-    rows.push_back(std::move(heading));
-    for (int r = 0; r < kPlanetCount; ++r) {
-        Row row{std::string(PlanetNames[r])};
-        for (const CompoundKind cell : table[r]) {
-            row.emplace_back(CompoundText(cell));
-        }
-        rows.push_back(std::move(row));
-    }
-    return AlignedTable(rows);
+// A document table as text: its title, then its headings and rows aligned.
+std::string TableText(const DocumentTable& table) {
+    std::vector<Row> rows{table.headings};
+    rows.insert(rows.end(), table.rows.begin(), table.rows.end());
+    return table.title + '\n' + AlignedTable(rows);
 }
 
 std::string AngleText(int degrees, int minutes, std::string_view hemisphere) {
@@ -126,8 +103,6 @@ std::string TextReport(const CalculatedReading& calculated) {
     const int zoneRow = calculated.zoneRow;
     const Reading& reading = calculated.reading;
     std::ostringstream text;
-    char ayanamsa[64];
-    std::snprintf(ayanamsa, sizeof ayanamsa, "%.6f\u00B0", reading.Ayanamsa);
 
     text << "Name:      " << birth.Name << '\n'
          << "Born:      " << BirthLine(birth, zoneRow) << '\n'
@@ -137,7 +112,7 @@ std::string TextReport(const CalculatedReading& calculated) {
          << '\n'
          << "Longitude: "
          << AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? "East" : "West") << '\n'
-         << "Ayanamsa:  " << ayanamsa << '\n'
+         << "Ayanamsa:  " << AyanamsaText(reading.Ayanamsa) << '\n'
          << "Moon:      " << reading.MoonLongitudeText << '\n';
 
     std::vector<Row> placements;
@@ -145,14 +120,12 @@ std::string TextReport(const CalculatedReading& calculated) {
         placements.push_back(
             {std::string(PlanetNames[i]), std::string(reading.PlanetPlacements[i].text())});
     }
+    const Relationships& relationships = reading.relationships;
     text << "\nPlacements\n"
          << AlignedTable(placements) << '\n'
-         << kNaturalTitle << '\n'
-         << ListTable(reading.relationships.natural) << '\n'
-         << kTemporaryTitle << '\n'
-         << ListTable(reading.relationships.temporary) << '\n'
-         << kCompoundTitle << '\n'
-         << CompoundGrid(reading.relationships.compound);
+         << TableText(ListTable(std::string(kNaturalTitle), relationships.natural)) << '\n'
+         << TableText(ListTable(std::string(kTemporaryTitle), relationships.temporary)) << '\n'
+         << TableText(CompoundGrid(relationships.compound));
     return text.str();
 }
 

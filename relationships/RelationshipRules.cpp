@@ -158,11 +158,6 @@ NaturalKind NaturalRelation(Planet a, Planet b) {
     return kNaturalMatrix[Index(a)][Index(b)];
 }
 
-CompoundKind CompoundRelation(const Placements& placements, Planet a, Planet b) {
-    // A planet toward itself is in its own house: no temporary relation, always "Neutral".
-    return CompoundOf(TemporaryRelation(placements, a, b), NaturalRelation(a, b));
-}
-
 CompoundTable ComputeRelationships(const Placements& placements) {
     CompoundTable table;
     ComputeRelationships(placements, table);

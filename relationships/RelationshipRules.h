@@ -29,8 +29,9 @@ int HouseFrom(const Placements& placements, Planet a, Planet b);
 TemporaryKind TemporaryRelation(const Placements& placements, Planet a, Planet b);
 // Natural relation of a toward b; a planet toward itself counts as Neutral (never consulted).
 NaturalKind NaturalRelation(Planet a, Planet b);
-CompoundKind CompoundRelation(const Placements& placements, Planet a, Planet b);
 
+// The compound relation of every planet toward every other, rows and columns in PlanetNames
+// order; a planet toward itself is in its own house and always "Neutral".
 CompoundTable ComputeRelationships(const Placements& placements);
 // The same, rewriting all 49 cells of an existing table in place.
 void ComputeRelationships(const Placements& placements, CompoundTable& table);

@@ -11,6 +11,11 @@ namespace kovrel::test {
 namespace {
 
 using enum Planet;
+
+// One cell of the compound table.
+CompoundKind CompoundCell(const Placements& placements, Planet a, Planet b) {
+    return ComputeRelationships(placements)[Index(a)][Index(b)];
+}
 constexpr int Ari = 0, Tau = 1, Gem = 2, Can = 3, Leo = 4, Vir = 5, Lib = 6, Sco = 7, Sag = 8,
               Cap = 9, Aqu = 10, Pis = 11;
 
@@ -68,8 +73,8 @@ TEST(HouseFrom, PlacementWithoutSignHasNoHouseAndNoRelation) {
     EXPECT_EQ(HouseFrom(p, Moon, Moon), 0);
     EXPECT_EQ(HouseFrom(p, Venus, Sun), 0);
     EXPECT_EQ(TemporaryRelation(p, Sun, Moon), TemporaryKind::None);
-    EXPECT_EQ(CompoundRelation(p, Sun, Moon), CompoundKind::Neutral);
-    EXPECT_EQ(CompoundRelation(p, Venus, Saturn), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundCell(p, Sun, Moon), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundCell(p, Venus, Saturn), CompoundKind::Neutral);
     const auto lists = TemporaryLists(p);
     EXPECT_TRUE(lists.friends[Index(Moon)].empty());
     EXPECT_TRUE(lists.enemies[Index(Moon)].empty());
@@ -134,13 +139,13 @@ TEST(CompoundRelation, AllSixCombinations) {
     // Sun in Ari; Moon (natural friend), Mercury (neutral) and Venus (enemy) as temporary friends
     // in houses 2, 3, 4; then as temporary enemies in houses 5, 6, 7.
     const Placements friends = InSigns({Ari, Tau, Gem, Can, Ari, Ari, Ari});
-    EXPECT_EQ(CompoundRelation(friends, Sun, Moon), CompoundKind::GreatFriend);
-    EXPECT_EQ(CompoundRelation(friends, Sun, Mercury), CompoundKind::Friend);
-    EXPECT_EQ(CompoundRelation(friends, Sun, Venus), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundCell(friends, Sun, Moon), CompoundKind::GreatFriend);
+    EXPECT_EQ(CompoundCell(friends, Sun, Mercury), CompoundKind::Friend);
+    EXPECT_EQ(CompoundCell(friends, Sun, Venus), CompoundKind::Neutral);
     const Placements enemies = InSigns({Ari, Leo, Vir, Lib, Ari, Ari, Ari});
-    EXPECT_EQ(CompoundRelation(enemies, Sun, Moon), CompoundKind::Neutral);
-    EXPECT_EQ(CompoundRelation(enemies, Sun, Mercury), CompoundKind::Enemy);
-    EXPECT_EQ(CompoundRelation(enemies, Sun, Venus), CompoundKind::GreatEnemy);
+    EXPECT_EQ(CompoundCell(enemies, Sun, Moon), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundCell(enemies, Sun, Mercury), CompoundKind::Enemy);
+    EXPECT_EQ(CompoundCell(enemies, Sun, Venus), CompoundKind::GreatEnemy);
 }
 
 TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
@@ -149,7 +154,7 @@ TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
     EXPECT_EQ(TemporaryRelation(p, Sun, Venus), TemporaryKind::None);
     for (const auto& [a, b] :
          {std::pair{Sun, Venus}, {Venus, Sun}, {Sun, Jupiter}, {Jupiter, Sun}}) {
-        EXPECT_EQ(CompoundRelation(p, a, b), CompoundKind::Neutral)
+        EXPECT_EQ(CompoundCell(p, a, b), CompoundKind::Neutral)
             << PlanetName(a) << " toward " << PlanetName(b);
     }
 }
@@ -157,16 +162,16 @@ TEST(CompoundRelation, SameSignIsNeutralWhateverTheNaturalRelation) {
 TEST(CompoundRelation, OneSidedNaturalRelations) {
     // The Sun and Mercury as temporary friends (Mercury in the Sun's second sign).
     const Placements p = InSigns({Sag, Ari, Cap, Ari, Ari, Ari, Ari});
-    EXPECT_EQ(CompoundRelation(p, Sun, Mercury), CompoundKind::Friend);
-    EXPECT_EQ(CompoundRelation(p, Mercury, Sun), CompoundKind::GreatFriend);
+    EXPECT_EQ(CompoundCell(p, Sun, Mercury), CompoundKind::Friend);
+    EXPECT_EQ(CompoundCell(p, Mercury, Sun), CompoundKind::GreatFriend);
 }
 
 TEST(CompoundRelation, SeventhSignIsEnemyBothWays) {
     const Placements p = InSigns({Ari, Lib, Ari, Ari, Ari, Ari, Ari});
     EXPECT_EQ(TemporaryRelation(p, Sun, Moon), TemporaryKind::Enemy);
     EXPECT_EQ(TemporaryRelation(p, Moon, Sun), TemporaryKind::Enemy);
-    EXPECT_EQ(CompoundRelation(p, Sun, Moon), CompoundKind::Neutral); // natural friend
-    EXPECT_EQ(CompoundRelation(p, Moon, Sun), CompoundKind::Neutral);
+    EXPECT_EQ(CompoundCell(p, Sun, Moon), CompoundKind::Neutral); // natural friend
+    EXPECT_EQ(CompoundCell(p, Moon, Sun), CompoundKind::Neutral);
 }
 
 TEST(CompoundRelation, MoonRowNeverGreatEnemyButCanBeEnemy) {
@@ -178,13 +183,30 @@ TEST(CompoundRelation, MoonRowNeverGreatEnemyButCanBeEnemy) {
                 signs.fill(moonSign);
                 signs[static_cast<std::size_t>(b)] = otherSign;
                 signs[Index(Moon)] = moonSign;
-                const CompoundKind cell = CompoundRelation(InSigns(signs), Moon, Planet(b));
+                const CompoundKind cell = CompoundCell(InSigns(signs), Moon, Planet(b));
                 EXPECT_NE(cell, CompoundKind::GreatEnemy);
                 sawEnemy = sawEnemy || cell == CompoundKind::Enemy;
             }
         }
     }
     EXPECT_TRUE(sawEnemy);
+}
+
+// The five-fold rule as the books state it: a temporary friend raises the natural relation by
+// one step, a temporary enemy lowers it by one; without a temporary relation all is Neutral.
+CompoundKind RuleOf(TemporaryKind temporary, NaturalKind natural) {
+    using enum CompoundKind;
+    if (temporary == TemporaryKind::Friend) {
+        return natural == NaturalKind::Friend    ? GreatFriend
+               : natural == NaturalKind::Neutral ? Friend
+                                                 : Neutral;
+    }
+    if (temporary == TemporaryKind::Enemy) {
+        return natural == NaturalKind::Friend    ? Neutral
+               : natural == NaturalKind::Neutral ? Enemy
+                                                 : GreatEnemy;
+    }
+    return Neutral;
 }
 
 TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) {
@@ -194,7 +216,9 @@ TEST(ComputeRelationships, EveryCellIsItsCompoundRelationAndTheDiagonalNeutral) 
         const auto& row = table[static_cast<std::size_t>(a)];
         EXPECT_EQ(row[static_cast<std::size_t>(a)], CompoundKind::Neutral);
         for (int b = 0; b < kPlanetCount; ++b) {
-            EXPECT_EQ(row[static_cast<std::size_t>(b)], CompoundRelation(p, Planet(a), Planet(b)));
+            EXPECT_EQ(row[static_cast<std::size_t>(b)],
+                      RuleOf(TemporaryRelation(p, Planet(a), Planet(b)),
+                             NaturalRelation(Planet(a), Planet(b))));
         }
     }
     // A second chart replaces every cell.
