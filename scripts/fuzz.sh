@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-fuzz"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only" \
     -DKOVREL_FUZZ=ON -DKOVREL_GUI=OFF -DKOVREL_TESTS=OFF -DKOVREL_BENCH=OFF
 # shellcheck disable=SC2086
 cmake --build "$build" --target $targets -j2

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh --runtime-only
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The build type is the project default (RelWithDebInfo) or what the folder was configured with.
+cmake -S . -B build -G Ninja >/dev/null
 cmake --build build --target kovrel kovrel-reading
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
