@@ -8,6 +8,7 @@
 #include "relationships/RelationshipRules.h"
 #include "relationships/RowSentence.h"
 #include "relationships/gui/AccessibleGrid.h"
+#include "relationships/gui/ResultDesign.h"
 #include "relationships/gui/Twips.h"
 
 #include <QApplication>
@@ -29,8 +30,18 @@ const QColor kFrameColour(96, 148, 73);
 const QColor kAreaCaptionColour(0, 255, 255);
 const QColor kPanelTextColour(Qt::white);
 
+constexpr const ResultDesign& kDesign = kResultDesign;
+
 // Room left and right of a text inside its label, so that no glyph touches the edge.
 constexpr int kTextPadding = 6;
+// Pixels added to a font's line height, so that no accent or descender touches a label's edge.
+constexpr int kLineLeading = 2;
+// Pixels kept free between a heading and the first row under it, on the list and in the grid,
+// where the headings would otherwise touch the cells once the font has widened them.
+constexpr int kListHeadingGap = 2;
+constexpr int kGridHeadingGap = 4;
+// Pixels kept free between two rows of the grid, whose coloured cells would otherwise touch.
+constexpr int kGridRowGap = 4;
 
 // The design's faces are drawn at their sizes beside a program font of up to 9 pt; a larger
 // system font enlarges them all by the same factor, so that the captions and headings keep
@@ -38,7 +49,7 @@ constexpr int kTextPadding = 6;
 // the same factor, so rows and headings keep their spacing.
 double FontScale() {
     const double points = QApplication::font().pointSizeF();
-    return points > 9.0 ? points / 9.0 : 1.0;
+    return points > kDesign.fonts.programFont ? points / kDesign.fonts.programFont : 1.0;
 }
 
 QFont ResultFont(double points, bool bold, bool underline = false) {
@@ -52,16 +63,16 @@ QFont ResultFont(double points, bool bold, bool underline = false) {
 }
 
 QFont FrameFont() {
-    return ResultFont(8.25, true);
+    return ResultFont(kDesign.fonts.frameCaption, true);
 }
 QFont ListHeadingFont() {
-    return ResultFont(9.0, true, true);
+    return ResultFont(kDesign.fonts.listHeading, true, true);
 }
 QFont PlanetNameFont() {
-    return ResultFont(8.25, true);
+    return ResultFont(kDesign.fonts.planetName, true);
 }
 QFont GridHeadingFont() {
-    return ResultFont(9.0, true);
+    return ResultFont(kDesign.fonts.gridHeading, true);
 }
 // The program's default font. Every attribute is set explicitly, so the label does not take
 // the bold caption font of the frame it stands in.
@@ -117,7 +128,7 @@ int TextWidth(const QFont& font, const QString& text) {
 }
 
 int LineHeight(const QFont& font) {
-    return QFontMetrics(font).height() + 2;
+    return QFontMetrics(font).height() + kLineLeading;
 }
 
 // The longest text a list cell can hold: every other planet, joined.
@@ -195,20 +206,22 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
 
     // Both panels share one rectangle, large enough for either; the buttons sit at its foot.
     const int contentBottom = std::max(listSize_.height(), gridSize_.height());
-    const int panelWidth = std::max({twips.x(9450), listSize_.width(), gridSize_.width()});
-    int buttonHeight = twips.y(375);
-    int buttonWidth = twips.x(1215);
+    const int panelWidth =
+        std::max({twips.x(kDesign.frame.width), listSize_.width(), gridSize_.width()});
+    int buttonHeight = twips.y(kDesign.buttonHeight);
+    int buttonWidth = twips.x(kDesign.buttonWidth);
     for (const QString& caption : {QStringLiteral("&Save"), QStringLiteral("&Back")}) {
         QPushButton probe(caption);
         probe.setFont(FrameFont());
         buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
         buttonWidth = std::max(buttonWidth, probe.sizeHint().width());
     }
-    const int panelHeight =
-        std::max(twips.y(4100), contentBottom + twips.y(240) + buttonHeight + twips.y(120));
-    const int buttonTop = panelHeight - twips.y(120) - buttonHeight;
-    const int backLeft = panelWidth - twips.x(240) - buttonWidth;
-    const int saveLeft = backLeft - twips.x(120) - buttonWidth;
+    const int panelHeight = std::max(twips.y(kDesign.frame.height),
+                                     contentBottom + twips.y(kDesign.buttonsBelowRows) +
+                                         buttonHeight + twips.y(kDesign.buttonBottomRim));
+    const int buttonTop = panelHeight - twips.y(kDesign.buttonBottomRim) - buttonHeight;
+    const int backLeft = panelWidth - twips.x(kDesign.buttonRightRim) - buttonWidth;
+    const int saveLeft = backLeft - twips.x(kDesign.buttonGap) - buttonWidth;
     for (int index : {0, 2}) {
         QWidget* panel = index == 0 ? static_cast<QWidget*>(listPanel_) : gridPanel_;
         auto* save =
@@ -220,8 +233,8 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
         // The chart button stands left of Save, outside the design's own pair.
         auto* chart =
             MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), QStringLiteral("&Chart"));
-        chart->setGeometry(saveLeft - twips.x(120) - buttonWidth, buttonTop, buttonWidth,
-                           buttonHeight);
+        chart->setGeometry(saveLeft - twips.x(kDesign.buttonGap) - buttonWidth, buttonTop,
+                           buttonWidth, buttonHeight);
         connect(chart, &QPushButton::clicked, this, &ResultPanels::chartRequested);
         connect(save, &QPushButton::clicked, this, &ResultPanels::saveRequested);
         connect(back, &QPushButton::clicked, this, &ResultPanels::backRequested);
@@ -229,16 +242,19 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
 
     // The tab headers run across the top, just under the caption; the panels start below them.
     const QSize tabSize = tabs_->sizeHint();
-    const int captionHeight = QFontMetrics(FrameFont()).height() + 2;
-    const int tabTop = std::max(captionHeight, twips.y(600) - tabSize.height());
-    tabs_->setGeometry(twips.x(45), tabTop, tabSize.width(), tabSize.height());
-    const int panelTop = std::max(twips.y(600), tabTop + tabSize.height());
+    const int captionHeight = LineHeight(FrameFont());
+    const int tabTop = std::max(captionHeight, twips.y(kDesign.frame.top) - tabSize.height());
+    tabs_->setGeometry(twips.x(kDesign.tabLeft), tabTop, tabSize.width(), tabSize.height());
+    const int panelTop = std::max(twips.y(kDesign.frame.top), tabTop + tabSize.height());
     // The two panels lie on one rectangle; the one in front is the one seen.
-    listPanel_->setGeometry(0, panelTop, panelWidth, panelHeight);
-    gridPanel_->setGeometry(0, panelTop, panelWidth, panelHeight);
+    const int panelLeft = twips.x(kDesign.frame.left);
+    listPanel_->setGeometry(panelLeft, panelTop, panelWidth, panelHeight);
+    gridPanel_->setGeometry(panelLeft, panelTop, panelWidth, panelHeight);
     bringPanelToFront(listPanel_);
-    designSize_ = QSize(std::max(twips.x(9500), panelWidth + twips.x(50)),
-                        std::max(twips.y(4750), panelTop + panelHeight + twips.y(50)));
+    designSize_ =
+        QSize(std::max(twips.x(kDesign.area.width), panelWidth + twips.x(kDesign.areaRightRim())),
+              std::max(twips.y(kDesign.area.height),
+                       panelTop + panelHeight + twips.y(kDesign.areaBottomRim())));
     setMinimumSize(designSize_);
     panelDesign_ = QSize(panelWidth, panelHeight);
     for (std::size_t i = 0; i < placements_.size(); ++i) {
@@ -256,9 +272,10 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
 
     // tabBarClicked comes with every click, also on the tab already selected, so a new reading
     // can be brought back to that tab; currentChanged covers the keyboard.
+    // The tabs stand in the panels' order, so tab i shows panel i + 1.
     auto showTab = [this](int index) {
         if (index >= 0) {
-            ShowRelationships(index + 1);
+            ShowRelationships(index + static_cast<int>(ResultPanel::Natural));
         }
     };
     connect(tabs_, &QTabBar::tabBarClicked, this, showTab);
@@ -293,32 +310,27 @@ void ResultPanels::buildListPanel() {
     const QFont nameFont = PlanetNameFont();
     const QFont cellFont = CellFont();
 
-    struct Column {
-        int headingIndex;
-        QString heading;
-        int left;
-        int width;
-    };
-    const std::array<Column, 4> columns = {{{21, Text(kPlanetHeading), 240, 795},
-                                            {22, Text(kFriendsHeading), 1350, 2430},
-                                            {24, Text(kEnemiesHeading), 4080, 2430},
-                                            {23, Text(kNeutralsHeading), 6855, 2430}}};
+    const std::array<QString, 4> headings = {Text(kPlanetHeading), Text(kFriendsHeading),
+                                             Text(kEnemiesHeading), Text(kNeutralsHeading)};
     const int cellWidest = WidestListCell(cellFont);
     const int neutralWidest = WidestNeutralCell(cellFont);
     const int nameWidest = WidestPlanetName(nameFont);
 
-    const int headingTop = twips.y(480);
-    const int headingHeight = std::max(twips.y(240), LineHeight(headingFont));
-    const int rowHeight = std::max({twips.y(240), LineHeight(nameFont), LineHeight(cellFont)});
-    const int rowPitch = std::max(twips.y(240), rowHeight);
-    const int firstRowTop = std::max(twips.y(840), headingTop + headingHeight + 2);
+    const int headingTop = twips.y(kDesign.listHeadingTop);
+    const int headingHeight = std::max(twips.y(kDesign.listHeadingHeight), LineHeight(headingFont));
+    const int rowHeight =
+        std::max({twips.y(kDesign.listRowHeight), LineHeight(nameFont), LineHeight(cellFont)});
+    const int rowPitch = std::max(twips.y(kDesign.listRowPitch), rowHeight);
+    const int firstRowTop =
+        std::max(twips.y(kDesign.listFirstRowTop), headingTop + headingHeight + kListHeadingGap);
 
     int previousRight = 0;
     int previousDesignRight = 0;
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        const Column& column = columns[c];
+    for (std::size_t c = 0; c < kDesign.listColumns.size(); ++c) {
+        const ResultDesign::Column& column = kDesign.listColumns[c];
+        const QString& text = headings[c];
         const int textWidest = c == 0 ? nameWidest : c == 3 ? neutralWidest : cellWidest;
-        const int needed = std::max(TextWidth(headingFont, column.heading), textWidest);
+        const int needed = std::max(TextWidth(headingFont, text), textWidest);
         const int width = std::max(twips.x(column.width), needed);
         const int left = c == 0
                              ? twips.x(column.left)
@@ -329,7 +341,7 @@ void ResultPanels::buildListPanel() {
 
         QLabel* heading = MakeLabel(
             listPanel_, QStringLiteral("lblLabels_%1").arg(column.headingIndex), headingFont);
-        heading->setText(column.heading);
+        heading->setText(text);
         heading->setGeometry(left, headingTop, width, headingHeight);
 
         for (int row = 0; row < kPlanetCount; ++row) {
@@ -355,8 +367,9 @@ void ResultPanels::buildListPanel() {
             cell->setGeometry(left, firstRowTop + rowPitch * row, width, rowHeight);
         }
     }
-    listSize_ = QSize(std::max(twips.x(9450), previousRight + twips.x(165)),
-                      firstRowTop + rowPitch * (kPlanetCount - 1) + rowHeight);
+    listSize_ = QSize(
+        std::max(twips.x(kDesign.frame.width), previousRight + twips.x(kDesign.listRightRim())),
+        firstRowTop + rowPitch * (kPlanetCount - 1) + rowHeight);
 }
 
 void ResultPanels::buildGridPanel() {
@@ -368,19 +381,23 @@ void ResultPanels::buildGridPanel() {
     for (std::string_view text : kCompoundTexts) {
         cellNeeded = std::max(cellNeeded, TextWidth(cellFont, Text(text)));
     }
-    const int rowHeadingLeft = twips.x(120);
-    const int rowHeadingWidth = std::max(twips.x(900), WidestPlanetName(headingFont));
+    const int rowHeadingLeft = twips.x(kDesign.gridRowHeading.left);
+    const int rowHeadingWidth =
+        std::max(twips.x(kDesign.gridRowHeading.width), WidestPlanetName(headingFont));
     const int firstColumnLeft =
-        std::max(twips.x(1080), rowHeadingLeft + rowHeadingWidth + twips.x(60));
-    const int cellWidth = std::max(twips.x(1065), cellNeeded);
-    const int columnPitch = cellWidth + twips.x(135);
+        std::max(twips.x(kDesign.gridCell.left),
+                 rowHeadingLeft + rowHeadingWidth + twips.x(kDesign.gridHeadingGap()));
+    const int cellWidth = std::max(twips.x(kDesign.gridCell.width), cellNeeded);
+    const int columnPitch = cellWidth + twips.x(kDesign.gridColumnGap());
 
-    const int headingTop = twips.y(360);
-    const int headingHeight = std::max(twips.y(195), LineHeight(headingFont));
-    const int cellHeight = std::max(twips.y(195), LineHeight(cellFont));
+    const int headingTop = twips.y(kDesign.gridColumnHeading.top);
+    const int headingHeight =
+        std::max(twips.y(kDesign.gridColumnHeading.height), LineHeight(headingFont));
+    const int cellHeight = std::max(twips.y(kDesign.gridCell.height), LineHeight(cellFont));
     const int rowHeight = std::max(cellHeight, headingHeight);
-    const int rowPitch = std::max(twips.y(360), rowHeight + 4);
-    const int firstRowTop = std::max(twips.y(720), headingTop + headingHeight + 4);
+    const int rowPitch = std::max(twips.y(kDesign.gridRowPitch), rowHeight + kGridRowGap);
+    const int firstRowTop =
+        std::max(twips.y(kDesign.gridCell.top), headingTop + headingHeight + kGridHeadingGap);
 
     for (int i = 0; i < kPlanetCount; ++i) {
         columnHeadings_[i] = MakeLabel(gridPanel_, QStringLiteral("lblLabelsColumn_%1").arg(i),
@@ -404,7 +421,8 @@ void ResultPanels::buildGridPanel() {
     MakeAccessibleGrid(gridPanel_, {rowHeadings_.begin(), rowHeadings_.end()},
                        {columnHeadings_.begin(), columnHeadings_.end()},
                        {compoundCells_.begin(), compoundCells_.end()});
-    gridSize_ = QSize(firstColumnLeft + columnPitch * (kPlanetCount - 1) + cellWidth + twips.x(120),
+    gridSize_ = QSize(firstColumnLeft + columnPitch * (kPlanetCount - 1) + cellWidth +
+                          twips.x(kDesign.gridRightRim),
                       firstRowTop + rowPitch * (kPlanetCount - 1) + rowHeight);
 }
 
@@ -431,6 +449,20 @@ void ResultPanels::showRelationships(const Relationships& relationships) {
 }
 
 void ResultPanels::ShowRelationships(int panel) {
+    switch (panel) {
+    case static_cast<int>(ResultPanel::Temporary):
+        ShowRelationships(ResultPanel::Temporary);
+        break;
+    case static_cast<int>(ResultPanel::Compound):
+        ShowRelationships(ResultPanel::Compound);
+        break;
+    default:
+        ShowRelationships(ResultPanel::Natural);
+        break;
+    }
+}
+
+void ResultPanels::ShowRelationships(ResultPanel panel) {
     bringToFront();
 
     for (int i = 0; i < kPlanetCount; ++i) {
@@ -443,7 +475,7 @@ void ResultPanels::ShowRelationships(int panel) {
         columnHeadings_[i]->setText(name);
     }
 
-    if (panel == 2) {
+    if (panel == ResultPanel::Temporary) {
         listPanel_->setTitle(Text(kTemporaryTitle));
         const RelationLists& lists = relationships_.temporary;
         for (int i = 0; i < kPlanetCount; ++i) {
@@ -452,7 +484,7 @@ void ResultPanels::ShowRelationships(int panel) {
             // The temporary relation knows no neutrals: that column stays empty.
         }
         bringPanelToFront(listPanel_);
-    } else if (panel == 3) {
+    } else if (panel == ResultPanel::Compound) {
         gridPanel_->setTitle(Text(kCompoundTitle));
         int n = 0;
         for (int r = 0; r < kPlanetCount; ++r) {

@@ -13,6 +13,10 @@ class QTabBar;
 
 namespace kovrel {
 
+// The three panels of the result area, in the order of their tabs. The numbers are the ones the
+// window passes to ShowRelationships.
+enum class ResultPanel : int { Natural = 1, Temporary = 2, Compound = 3 };
+
 // The result area of the main window ("Kovrel Result", object name fraResult_3): the tab strip
 // TS, the list panel fraResult_0 (natural and temporary relationships) and the grid panel
 // fraResult_2 (compound relationships), each with its Save and Back buttons. Positions follow
@@ -27,9 +31,11 @@ class ResultPanels : public QGroupBox {
     // nothing but the words for it.
     void showRelationships(const Relationships& relationships);
 
-    // 2 shows the temporary panel, 3 the compound grid, any other number the natural panel, all
-    // filled from the reading; the list cells are cleared first. The result area is brought in
-    // front of the entry panel.
+    // Shows `panel` filled from the reading; the list cells are cleared first. The result area
+    // is brought in front of the entry panel.
+    void ShowRelationships(ResultPanel panel);
+    // The same by number: 2 the temporary panel, 3 the compound grid, any other number the
+    // natural panel.
     void ShowRelationships(int panel);
 
     QSize sizeHint() const override { return designSize_; }
