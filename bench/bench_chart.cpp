@@ -40,9 +40,9 @@ void BM_ReadingPdf(benchmark::State& state) {
     const kovrel::CalculatedReading ann = Ann();
     const std::string path = Scratch("kovrel_bench_reading.pdf");
     for (auto _ : state) {
-        const std::string error = kovrel::WriteReadingPdf(path, ann, QPageSize::A4);
-        if (!error.empty()) {
-            state.SkipWithError(error.c_str());
+        const kovrel::Result<> written = kovrel::WriteReadingPdf(path, ann, QPageSize::A4);
+        if (!written) {
+            state.SkipWithError(written.fault().message.c_str());
             break;
         }
     }
@@ -55,9 +55,9 @@ void BM_ChartSvg(benchmark::State& state) {
     const kovrel::CalculatedReading ann = Ann();
     const std::string path = Scratch("kovrel_bench_chart.svg");
     for (auto _ : state) {
-        const std::string error = kovrel::WriteChartSvg(path, ann);
-        if (!error.empty()) {
-            state.SkipWithError(error.c_str());
+        const kovrel::Result<> written = kovrel::WriteChartSvg(path, ann);
+        if (!written) {
+            state.SkipWithError(written.fault().message.c_str());
             break;
         }
     }

@@ -322,18 +322,6 @@ struct CommandLine {
     }
 };
 
-Fault RefusePlace(const CommandLine& line, const PlaceLookup& lookup) {
-    std::string message = "--place " + Quoted(line.place) + ": " + lookup.message;
-    if (!lookup.candidates.empty()) {
-        std::string listed;
-        for (const std::string& candidate : lookup.candidates) {
-            listed += (listed.empty() ? "" : "; ") + candidate;
-        }
-        message += " It could be: " + listed;
-    }
-    return Fault{message};
-}
-
 // The entry the birth flags describe, as the entry panel would hold it. With --place, what the
 // atlas gives is filled in first and the flags given as well are applied over it, as a user
 // would correct the boxes after choosing a place.
@@ -361,11 +349,11 @@ Result<EntryForm> EntryFromFlags(const CommandLine& line, std::optional<PlaceReq
     }
     std::optional<AtlasCity> city;
     if (fromAtlas) {
-        const PlaceLookup lookup = ResolvePlace(line.place);
-        if (lookup.outcome != PlaceLookupOutcome::Found || !lookup.city) {
-            return RefusePlace(line, lookup);
+        const Result<AtlasCity> found = ResolvePlace(line.place);
+        if (!found) {
+            return Fault{"--place " + Quoted(line.place) + ": " + found.fault().message};
         }
-        city = lookup.city;
+        city = *found;
         entry = FillEntryFromCity(*city, entry).entry;
         if (entry.state.empty()) {
             // Not every atlas city has a state, but the window refuses an empty box.
@@ -424,7 +412,7 @@ bool IsKnownFlag(std::string_view arg) {
 
 // A flag that takes a value followed straight by another flag: CLI11 would take the second flag
 // as the value and complain about what follows, far from the real mistake.
-std::optional<Fault> MissingValue(const std::vector<std::string>& args) {
+Result<> EveryValueGiven(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i + 1 < args.size(); ++i) {
         const std::string_view flag = args[i];
         if (flag == "--") {
@@ -437,14 +425,14 @@ std::optional<Fault> MissingValue(const std::vector<std::string>& args) {
                          "; its value is missing before " + Quoted(args[i + 1])};
         }
     }
-    return std::nullopt;
+    return Success();
 }
 
 } // namespace
 
 Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
-    if (std::optional<Fault> missing = MissingValue(args)) {
-        return *missing;
+    if (const Result<> given = EveryValueGiven(args); !given) {
+        return given.fault();
     }
     CommandLine line;
     CommandRequest request;

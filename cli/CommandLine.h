@@ -17,8 +17,8 @@ enum class RunMode { Help, Zones, Places, Files, Flags };
 // The atlas place a `--place` flag named, and the zone row the assistant chose for it.
 struct PlaceRequest {
     AtlasCity city;
-    ZoneChoiceResult zone;  // for the date, time and longitude of the entry
-    bool zoneGiven = false; // --zone was given: its row stands, whatever the atlas says
+    Result<ZoneChoice> zone; // for the date, time and longitude of the entry
+    bool zoneGiven = false;  // --zone was given: its row stands, whatever the atlas says
 };
 
 struct CommandRequest {

@@ -49,27 +49,28 @@ std::string CandidateRows(const ZoneInForce& zone) {
 
 // A zone the atlas could not settle is refused before anything is calculated: a guessed row
 // would move the birth by an hour without a word.
-std::optional<std::string> UnsettledZone(const PlaceRequest& place) {
+Result<> SettledZone(const PlaceRequest& place) {
     if (place.zoneGiven) {
-        return std::nullopt;
+        return Success();
     }
-    if (!place.zone.choice) {
-        return place.zone.error;
+    if (!place.zone) {
+        return place.zone.fault();
     }
-    const ZoneChoice& choice = *place.zone.choice;
+    const ZoneChoice& choice = *place.zone;
     const std::string when =
         "--place \"" + PlaceLabel(place.city) + "\" (" + choice.ianaZone + "): the clock time ";
     switch (choice.inForce.kind) {
     case LocalTimeKind::Unique:
-        return std::nullopt;
+        return Success();
     case LocalTimeKind::Skipped:
-        return when + "never happened there (the clocks moved forward); it could be zone row " +
-               CandidateRows(choice.inForce) + ": give --zone";
+        return Fault{when +
+                     "never happened there (the clocks moved forward); it could be zone row " +
+                     CandidateRows(choice.inForce) + ": give --zone"};
     case LocalTimeKind::Repeated:
-        return when + "happened twice there (the clocks moved back); it could be zone row " +
-               CandidateRows(choice.inForce) + ": give --zone";
+        return Fault{when + "happened twice there (the clocks moved back); it could be zone row " +
+                     CandidateRows(choice.inForce) + ": give --zone"};
     }
-    return std::nullopt;
+    return Success();
 }
 
 PlaceReport ReportOfPlace(const PlaceRequest& place, const Session& session) {
@@ -81,8 +82,8 @@ PlaceReport ReportOfPlace(const PlaceRequest& place, const Session& session) {
     report.longitude = LongitudeText(place.city.longitudeE5);
     report.ianaZone = std::string(place.city.ianaZone);
     report.zoneRow = session.zoneRow;
-    if (place.zone.choice) {
-        const ZoneChoice& choice = *place.zone.choice;
+    if (place.zone) {
+        const ZoneChoice& choice = *place.zone;
         report.utcOffset = IsoOffsetText(choice.chosen.offsetSeconds);
         report.dst = choice.chosen.dst;
         // The notes are about the assistant's row; a row given with --zone is the user's own.
@@ -100,8 +101,8 @@ int ExportReading(const CommandRequest& request, const Session& session,
         {&request.pdfPath, &exports.pdf}, {&request.svgPath, &exports.svg}};
     for (const auto& [path, writer] : writers) {
         if (*path) {
-            if (const std::string error = (*writer)(**path, session); !error.empty()) {
-                ReportError(err, kProgram, **path + ": " + error);
+            if (const Result<> written = (*writer)(**path, session); !written) {
+                ReportError(err, kProgram, **path + ": " + written.fault().message);
                 return kExitRefused;
             }
         }
@@ -112,8 +113,8 @@ int ExportReading(const CommandRequest& request, const Session& session,
 int RunFromFlags(const CommandRequest& request, const ReadingExports& exports, std::ostream& out,
                  std::ostream& err) {
     if (request.place) {
-        if (const std::optional<std::string> unsettled = UnsettledZone(*request.place)) {
-            ReportError(err, kProgram, *unsettled);
+        if (const Result<> settled = SettledZone(*request.place); !settled) {
+            ReportError(err, kProgram, settled.fault().message);
             return kExitRefused;
         }
     }

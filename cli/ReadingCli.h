@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Calculation.h"
+#include "common/Result.h"
 
 #include <functional>
 #include <iosfwd>
@@ -14,15 +15,15 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1; // an entry, a file or a save failed
 inline constexpr int kExitUsage = 2;   // a malformed or missing flag
 
-// Writers of a calculated reading to a file, for --pdf and --chart-svg. Each returns "" or the
-// error. They paint with Qt, so the core tool leaves them empty and only the program built with
-// the window passes them; an empty one makes its flag "not available in this build".
+// Writers of a calculated reading to a file, for --pdf and --chart-svg. They paint with Qt, so the
+// core tool leaves them empty and only the program built with the window passes them; an empty one
+// makes its flag "not available in this build".
 //
 // handOver lets a tool without the writers pass a command line that asks for a picture, once it
 // has parsed cleanly, to a program that has them, before anything is calculated or written; it
 // returns only when there is no such program, and then the flag is refused as above.
 struct ReadingExports {
-    using Writer = std::function<std::string(const std::string& path, const Session& session)>;
+    using Writer = std::function<Result<>(const std::string& path, const Session& session)>;
     Writer pdf;
     Writer svg;
     std::function<void()> handOver;

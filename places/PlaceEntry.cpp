@@ -73,8 +73,8 @@ PlaceFill FillEntryFromCity(const AtlasCity& city, const EntryForm& form) {
 
 PlaceFill RechooseZone(std::string_view ianaZone, const EntryForm& form) {
     PlaceFill fill{form, ChooseZoneRow(ianaZone, FormDateTime(form), LongitudeCountsEast(form))};
-    if (fill.zone.choice) {
-        fill.entry.zoneIndex = fill.zone.choice->zoneRow;
+    if (fill.zone) {
+        fill.entry.zoneIndex = fill.zone->zoneRow;
         fill.entry.dst = false;
     }
     return fill;

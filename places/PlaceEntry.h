@@ -34,8 +34,8 @@ LocalDateTime FormDateTime(const EntryForm& form);
 bool LongitudeCountsEast(const EntryForm& form);
 
 struct PlaceFill {
-    EntryForm entry;       // the form with what the assistant could fill
-    ZoneChoiceResult zone; // when it has a choice, entry.zoneIndex is its row and dst is false
+    EntryForm entry;         // the form with what the assistant could fill
+    Result<ZoneChoice> zone; // when it has a choice, entry.zoneIndex is its row and dst is false
 };
 
 // The form with city, state, country, latitude and longitude (degrees and minutes, rounded to

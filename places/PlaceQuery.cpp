@@ -28,12 +28,10 @@ std::vector<std::string> SplitCommas(std::string_view text) {
 
 } // namespace
 
-PlaceLookup ResolvePlace(std::string_view text) {
+Result<AtlasCity> ResolvePlace(std::string_view text) {
     const std::vector<std::string> parts = SplitCommas(text);
-    PlaceLookup lookup;
     if (parts.size() > 3 || parts[0].empty()) {
-        lookup.message = "Give the place as \"City\", \"City, State\" or \"City, State, Country\".";
-        return lookup;
+        return Fault{"Give the place as \"City\", \"City, State\" or \"City, State, Country\"."};
     }
     const auto lookFor = [&parts](const std::string& name) {
         if (parts.size() == 1) {
@@ -53,32 +51,31 @@ PlaceLookup ResolvePlace(std::string_view text) {
         found = lookFor(parts[0] + " City");
     }
     if (found.empty()) {
-        lookup.message = "The atlas has no place \"" + std::string(TrimBlanks(text)) + "\".";
-        return lookup;
+        return Fault{"The atlas has no place \"" + std::string(TrimBlanks(text)) + "\"."};
     }
     const std::string first = PlaceLabel(found.front());
     const bool allAlike = std::all_of(found.begin(), found.end(), [&first](const AtlasCity& c) {
         return PlaceLabel(c) == first;
     });
     if (allAlike) {
-        lookup.outcome = PlaceLookupOutcome::Found;
-        lookup.city = found.front();
-        return lookup;
+        return found.front();
     }
-    lookup.outcome = PlaceLookupOutcome::Ambiguous;
+    std::vector<std::string> candidates;
     for (const AtlasCity& city : found) {
         std::string label = PlaceLabel(city);
-        if (std::find(lookup.candidates.begin(), lookup.candidates.end(), label) ==
-            lookup.candidates.end()) {
-            lookup.candidates.push_back(std::move(label));
+        if (std::find(candidates.begin(), candidates.end(), label) == candidates.end()) {
+            candidates.push_back(std::move(label));
         }
-        if (static_cast<int>(lookup.candidates.size()) == kCandidatesShown) {
+        if (static_cast<int>(candidates.size()) == kCandidatesShown) {
             break;
         }
     }
-    lookup.message = "Several places are called \"" + parts[0] +
-                     "\"; add the state or the country to say which.";
-    return lookup;
+    std::string listed;
+    for (const std::string& candidate : candidates) {
+        listed += (listed.empty() ? "" : "; ") + candidate;
+    }
+    return Fault{"Several places are called \"" + parts[0] +
+                 "\"; add the state or the country to say which. It could be: " + listed};
 }
 
 std::vector<std::string> PlaceListing(std::string_view prefix, int limit) {

@@ -3,29 +3,22 @@
 // The command line's way into the atlas: `--place "City[, State[, Country]]"` and
 // `--places PREFIX`.
 
+#include "common/Result.h"
 #include "places/Atlas.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kovrel {
 
-enum class PlaceLookupOutcome { Found, Ambiguous, NotFound };
-
-struct PlaceLookup {
-    PlaceLookupOutcome outcome = PlaceLookupOutcome::NotFound;
-    std::optional<AtlasCity> city;       // when Found
-    std::vector<std::string> candidates; // when Ambiguous: up to ten "Name, State, Country"
-    std::string message;                 // when not Found: a sentence for the user
-};
-
 // The one city a text names. The name must be the whole name (case, accents and marks do not
 // matter). A second part is the state, or the country when no state of that name has the city;
 // a third part is the country (name or two-letter code). Places that nothing in the atlas tells
-// apart (same name, state and country) count as one: the most populous.
-PlaceLookup ResolvePlace(std::string_view text);
+// apart (same name, state and country) count as one: the most populous. A name several places
+// share is refused with up to ten of them, "Name, State, Country" most populous first, after
+// "It could be: " and separated by "; ", so the user can copy one back.
+Result<AtlasCity> ResolvePlace(std::string_view text);
 
 // One line per city whose name starts with `prefix`, most populous first:
 // "Pune, Maharashtra, India  18:31N 73:51E  Asia/Kolkata".

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 
 namespace kovrel {
@@ -122,16 +123,16 @@ int RowForOffset(int offsetSeconds, std::string_view abbreviation) {
     return firstRow;
 }
 
-ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
-                               bool longitudeCountsEast) {
-    ZoneInForceResult found = ZoneInForceAt(ianaZone, local);
-    if (!found.zone) {
-        return {std::nullopt, found.error};
+Result<ZoneChoice> ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
+                                 bool longitudeCountsEast) {
+    const Result<ZoneInForce> found = ZoneInForceAt(ianaZone, local);
+    if (!found) {
+        return found.fault();
     }
     ZoneChoice c;
     c.ianaZone = std::string(ianaZone);
     c.local = local;
-    c.inForce = *found.zone;
+    c.inForce = *found;
     c.chosen = c.inForce.before;
     c.zoneRow = RowForOffset(c.chosen.offsetSeconds, c.chosen.abbreviation);
     const int rowOffset = RowOffsetSeconds(c.zoneRow);
@@ -183,7 +184,7 @@ ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& l
         line += (k == 0 ? ". " : " ") + c.notes[k];
     }
     c.explanation = line;
-    return {std::move(c), {}};
+    return c;
 }
 
 } // namespace kovrel

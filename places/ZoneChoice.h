@@ -3,9 +3,9 @@
 // Choosing the row of TimeZoneCatalog for the offset a place's clocks kept, and saying what
 // that choice means for the reading.
 
+#include "common/Result.h"
 #include "places/ZoneInForce.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,16 +35,11 @@ struct ZoneChoice {
     std::string explanation; // one line: what was chosen and why, the notes after it
 };
 
-struct ZoneChoiceResult {
-    std::optional<ZoneChoice> choice;
-    std::string error;
-};
-
 // The zone row for a birth at `local` in `ianaZone`. With the row's own offset and the box
 // unticked, the planets' route reaches the true universal time. `longitudeCountsEast` is how
 // the Moon and ayanamsa route reads the entered longitude (East selected and not 0 deg 0 min):
 // that route takes the zone's direction from it, and the notes say when that moves its moment.
-ZoneChoiceResult ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
-                               bool longitudeCountsEast);
+Result<ZoneChoice> ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
+                                 bool longitudeCountsEast);
 
 } // namespace kovrel

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
 namespace kovrel {
 
@@ -44,16 +45,15 @@ ZoneOffset OffsetAt(const cctz::time_zone& zone, const cctz::time_point<cctz::se
 
 } // namespace
 
-ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local) {
+Result<ZoneInForce> ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local) {
     const auto zone = LoadZone(ianaZone);
     if (!zone) {
-        return {std::nullopt,
-                "The zone database has no zone named \"" + std::string(ianaZone) + "\"."};
+        return Fault{"The zone database has no zone named \"" + std::string(ianaZone) + "\"."};
     }
     if (local.year < 1901 || local.year > 2050 || local.month < 1 || local.month > 12 ||
         local.day < 1 || local.day > DaysInMonth(local.year, local.month) || local.hour < 0 ||
         local.hour > 24 || local.minute < 0 || local.minute > 59) {
-        return {std::nullopt, "The date or time is not one the calendar has."};
+        return Fault{"The date or time is not one the calendar has."};
     }
     // civil_second carries hour 24 into the next day, across months and years.
     const cctz::civil_second clock(local.year, local.month, local.day, local.hour, local.minute, 0);
@@ -76,7 +76,7 @@ ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& 
         found.after = OffsetAt(*zone, lookup.trans);
         break;
     }
-    return {found, {}};
+    return found;
 }
 
 std::string UtcOffsetText(int offsetSeconds) {

@@ -3,7 +3,8 @@
 // The UTC offset a place's clocks kept at a local date and time, from the system's IANA zone
 // database (Debian's tzdata, read through cctz). Nothing here knows a daylight-saving rule.
 
-#include <optional>
+#include "common/Result.h"
+
 #include <string>
 #include <string_view>
 
@@ -46,14 +47,9 @@ struct ZoneInForce {
     LocalDateTime clock;
 };
 
-struct ZoneInForceResult {
-    std::optional<ZoneInForce> zone;
-    std::string error; // when there is no zone: a sentence for the user
-};
-
 // The offset in force in `ianaZone` at `local`, for years 1901..2050. An unknown zone, a date
-// the calendar lacks (30 February) or a time outside 0..24 h and 0..59 min is an error.
-ZoneInForceResult ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local);
+// the calendar lacks (30 February) or a time outside 0..24 h and 0..59 min is refused.
+Result<ZoneInForce> ZoneInForceAt(std::string_view ianaZone, const LocalDateTime& local);
 
 // "UTC+5:30", "UTC-4:00", "UTC+1:19:32", "UTC+0:00".
 std::string UtcOffsetText(int offsetSeconds);

@@ -238,8 +238,8 @@ int LayOut(PageWriter& writer, const ReadingDocument& document) {
     return writer.Pages();
 }
 
-std::string CouldNotWrite(const std::string& what, const std::string& path) {
-    return "The " + what + " could not be written to \"" + path + "\".";
+Fault CouldNotWrite(const std::string& what, const std::string& path) {
+    return Fault{"The " + what + " could not be written to \"" + path + "\"."};
 }
 
 // A target that exists but may not be written keeps its protection, although renaming over it
@@ -269,8 +269,8 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& docum
     return painter.end() ? pages : 0;
 }
 
-std::string WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
-                            QPageSize::PageSizeId paper) {
+Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
+                         QPageSize::PageSizeId paper) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
         return CouldNotWrite("reading", path);
@@ -294,10 +294,10 @@ std::string WriteReadingPdf(const std::string& path, const CalculatedReading& ca
         file.cancelWriting();
         return CouldNotWrite("reading", path);
     }
-    return {};
+    return Success();
 }
 
-std::string WriteChartSvg(const std::string& path, const CalculatedReading& calculated, int side) {
+Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calculated, int side) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
         return CouldNotWrite("chart", path);
@@ -323,7 +323,7 @@ std::string WriteChartSvg(const std::string& path, const CalculatedReading& calc
         file.cancelWriting();
         return CouldNotWrite("chart", path);
     }
-    return {};
+    return Success();
 }
 
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent,

@@ -6,6 +6,7 @@
 #include "app/Reading.h"
 #include "chart/ReadingDocument.h"
 #include "common/BirthDetails.h"
+#include "common/Result.h"
 
 #include <QLocale>
 #include <QPageSize>
@@ -29,13 +30,13 @@ QPageSize::PageSizeId PaperSizeFor(const QLocale& locale);
 int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& document);
 
 // Writes the reading as a PDF with vector text. The file is written beside the target and
-// renamed over it, so a failure leaves no half-written file. Returns the error, or "".
-std::string WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
-                            QPageSize::PageSizeId paper = PaperSizeFor(QLocale()));
+// renamed over it, so a failure leaves no half-written file.
+Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
+                         QPageSize::PageSizeId paper = PaperSizeFor(QLocale()));
 
-// Writes the chart picture as SVG, `side` units square, the same way. Returns the error, or "".
-std::string WriteChartSvg(const std::string& path, const CalculatedReading& calculated,
-                          int side = 600);
+// Writes the chart picture as SVG, `side` units square, the same way.
+Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calculated,
+                       int side = 600);
 
 // A print-preview dialog of the reading on paper of the locale's size, ready for the caller
 // to open (exec() or through the program's dialog seam).

@@ -246,8 +246,7 @@ void EntryPanel::showPlaceFill(const PlaceFill& fill) {
     fillingPlace_ = true;
     setEntry(fill.entry);
     fillingPlace_ = false;
-    placeNote_->setText(fill.zone.choice ? Text(fill.zone.choice->explanation)
-                                         : Text(fill.zone.error));
+    placeNote_->setText(fill.zone ? Text(fill.zone->explanation) : Text(fill.zone.fault().message));
 }
 
 void EntryPanel::connectFilter(FilteredLineEdit* box) {

@@ -279,9 +279,9 @@ void MainWindow::exportReadingPdf() {
     if (!path) {
         return;
     }
-    const std::string error = WriteReadingPdf(QFile::encodeName(*path).toStdString(), session_);
-    if (!error.empty()) {
-        dialogs_.showMessage(Text(error), MessageIcon::Error);
+    const Result<> written = WriteReadingPdf(QFile::encodeName(*path).toStdString(), session_);
+    if (!written) {
+        dialogs_.showMessage(Text(written.fault().message), written.fault().icon);
     }
 }
 

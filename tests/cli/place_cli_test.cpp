@@ -131,6 +131,10 @@ TEST(PlaceCli, AmbiguousAndUnknownNamesAreUsageErrors) {
     const CliRun ambiguous =
         Cli({"--place", "Springfield", "--date", "1990-03-15", "--time", "08:30"});
     EXPECT_EQ(ambiguous.status, kExitUsage);
+    EXPECT_THAT(ambiguous.err,
+                StartsWith("kovrel-reading: --place \"Springfield\": Several places are called "
+                           "\"Springfield\"; add the state or the country to say which. It could "
+                           "be: Springfield, Missouri, United States; Springfield, Massachusetts"));
     EXPECT_THAT(ambiguous.err, HasSubstr("Springfield, Illinois, United States"));
     EXPECT_THAT(ambiguous.err, HasSubstr("Springfield, Massachusetts, United States"));
     EXPECT_EQ(
@@ -213,11 +217,11 @@ TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     exports.pdf = [&](const std::string& path, const Session& session) {
         written.push_back("pdf " + path + " " + session.birth.Name + " " +
                           std::string(ZoneRowText(session.zoneRow)));
-        return std::string();
+        return Success();
     };
     exports.svg = [&](const std::string& path, const Session&) {
         written.push_back("svg " + path);
-        return path == "bad.svg" ? std::string("The disk is full.") : std::string();
+        return path == "bad.svg" ? Result<>(Fault{"The disk is full."}) : Success();
     };
     const CliRun run = Cli(With(kPuneFlags, {"--pdf", "a.pdf", "--chart-svg", "a.svg"}), exports);
     ASSERT_EQ(run.status, kExitOk) << run.err;

@@ -14,6 +14,14 @@
 namespace kovrel::test {
 namespace {
 
+// Success, or the fault's message in the failure.
+testing::AssertionResult Written(const Result<>& result) {
+    if (result) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << result.fault().message;
+}
+
 // The text of a PDF in drawing order, every run of white space made one blank.
 QString PdfText(const std::string& path, int firstPage = 0, int lastPage = 0) {
     QStringList arguments{QStringLiteral("-raw")};
@@ -48,7 +56,7 @@ class ReadingFiles : public TempFolderTest {
 TEST_F(ReadingFiles, ThePdfHoldsAnnsPlacementsAndTheThreeTables) {
     SkipWithoutPoppler();
     const std::string path = Path("Ann.pdf");
-    ASSERT_EQ(WriteReadingPdf(path, calculated, QPageSize::A4), "");
+    ASSERT_TRUE(Written(WriteReadingPdf(path, calculated, QPageSize::A4)));
     const QString all = PdfText(path);
     const QString first = PdfText(path, 1, 1);
     // Ann's placements (worked example), on the first page with her details.
@@ -80,7 +88,7 @@ TEST_F(ReadingFiles, ThePdfHoldsAnnsPlacementsAndTheThreeTables) {
 TEST_F(ReadingFiles, LetterPaperWhereTheLocaleUsesIt) {
     SkipWithoutPoppler();
     const std::string path = Path("letter.pdf");
-    ASSERT_EQ(WriteReadingPdf(path, calculated, QPageSize::Letter), "");
+    ASSERT_TRUE(Written(WriteReadingPdf(path, calculated, QPageSize::Letter)));
     EXPECT_TRUE(PdfInfo(path).contains(QLatin1String("(letter)")));
 }
 
@@ -95,7 +103,7 @@ TEST(PaperSizeFor, LetterInNorthAmericaA4Elsewhere) {
 
 TEST_F(ReadingFiles, TheSvgHoldsTheChart) {
     const std::string path = Path("chart.svg");
-    ASSERT_EQ(WriteChartSvg(path, calculated), "");
+    ASSERT_TRUE(Written(WriteChartSvg(path, calculated)));
     const std::string svg = FileBytes(path);
     EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
     EXPECT_NE(svg.find("<svg"), std::string::npos);
@@ -108,7 +116,7 @@ TEST_F(ReadingFiles, TheSvgHoldsTheChart) {
 TEST_F(ReadingFiles, AnExistingFileIsReplacedWhole) {
     const std::string path = Path("chart.svg");
     PutFile(path, std::string(100000, 'x'));
-    ASSERT_EQ(WriteChartSvg(path, calculated), "");
+    ASSERT_TRUE(Written(WriteChartSvg(path, calculated)));
     EXPECT_EQ(FileBytes(path).find(std::string(21, 'x')), std::string::npos);
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
@@ -116,19 +124,22 @@ TEST_F(ReadingFiles, AnExistingFileIsReplacedWhole) {
 TEST_F(ReadingFiles, AMissingFolderIsReportedAndLeavesNothing) {
     const std::string pdf = Path("missing/Ann.pdf");
     const std::string svg = Path("missing/chart.svg");
-    EXPECT_EQ(WriteReadingPdf(pdf, calculated),
-              "The reading could not be written to \"" + pdf + "\".");
-    EXPECT_EQ(WriteChartSvg(svg, calculated), "The chart could not be written to \"" + svg + "\".");
+    const Result<> pdfWritten = WriteReadingPdf(pdf, calculated);
+    ASSERT_FALSE(pdfWritten);
+    EXPECT_EQ(pdfWritten.fault(), Fault{"The reading could not be written to \"" + pdf + "\"."});
+    const Result<> svgWritten = WriteChartSvg(svg, calculated);
+    ASSERT_FALSE(svgWritten);
+    EXPECT_EQ(svgWritten.fault(), Fault{"The chart could not be written to \"" + svg + "\"."});
     // A "folder" that is a file fails for every user, the system administrator too.
     PutFile(Path("plain"), "x");
-    EXPECT_NE(WriteReadingPdf(Path("plain/Ann.pdf"), calculated), "");
+    EXPECT_FALSE(WriteReadingPdf(Path("plain/Ann.pdf"), calculated).ok());
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
 TEST_F(ReadingFiles, AReadOnlyTargetOrFolderIsReportedAndKept) {
     // A folder as target is never replaced.
     fs::create_directory(folder_ / "folder.svg");
-    EXPECT_NE(WriteChartSvg(Path("folder.svg"), calculated), "");
+    EXPECT_FALSE(WriteChartSvg(Path("folder.svg"), calculated).ok());
     EXPECT_EQ(EntriesInFolder(), 1u);
 
     if (geteuid() == 0) {
@@ -137,10 +148,10 @@ TEST_F(ReadingFiles, AReadOnlyTargetOrFolderIsReportedAndKept) {
     const std::string target = Path("kept.pdf");
     PutFile(target, "old");
     fs::permissions(target, fs::perms::owner_read);
-    EXPECT_NE(WriteReadingPdf(target, calculated), "");
+    EXPECT_FALSE(WriteReadingPdf(target, calculated).ok());
     EXPECT_EQ(FileBytes(target), "old");
     fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_NE(WriteReadingPdf(Path("new.pdf"), calculated), "");
+    EXPECT_FALSE(WriteReadingPdf(Path("new.pdf"), calculated).ok());
     EXPECT_EQ(EntriesInFolder(), 2u);
 }
 
