@@ -35,24 +35,4 @@ constexpr Rgb CompoundBackground(CompoundKind relation) {
     return CompoundScale[Index(relation)];
 }
 
-// Relative luminance of an sRGB colour (WCAG 2 definition), 0 for black to 1 for white.
-double RelativeLuminance(Rgb colour);
-// WCAG 2 contrast ratio, 1 to 21, whichever colour is lighter.
-double ContrastRatio(Rgb first, Rgb second);
-
-// CIE L*a*b* (D65 white) of an sRGB colour.
-struct Lab {
-    double lightness = 0.0;
-    double a = 0.0;
-    double b = 0.0;
-};
-Lab LabOf(Rgb colour);
-// CIE76 colour difference.
-double ColourDifference(Rgb first, Rgb second);
-
-// How the colour looks to a reader without working red or green cones (the full-severity
-// simulation of Machado, Oliveira and Fernandes, 2009).
-enum class ColourVision { Protanopia, Deuteranopia };
-Rgb SimulateColourVision(Rgb colour, ColourVision vision);
-
 } // namespace kovrel

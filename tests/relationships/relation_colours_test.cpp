@@ -1,3 +1,4 @@
+#include "relationships/ColourScience.h"
 #include "relationships/RelationColours.h"
 #include "relationships/RelationTexts.h"
 

@@ -1,18 +1,34 @@
+#pragma once
+
+// The colour science the tests judge the compound scale with: WCAG 2 luminance and contrast,
+// CIE L*a*b* differences and a simulation of red-green colour blindness.
+
 #include "relationships/RelationColours.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdint>
 
-namespace kovrel {
+namespace kovrel::test {
 
-namespace {
+// CIE L*a*b* (D65 white) of an sRGB colour.
+struct Lab {
+    double lightness = 0.0;
+    double a = 0.0;
+    double b = 0.0;
+};
 
-double Linear(std::uint8_t channel) {
+// How a colour looks to a reader without working red or green cones (the full-severity
+// simulation of Machado, Oliveira and Fernandes, 2009).
+enum class ColourVision { Protanopia, Deuteranopia };
+
+inline double Linear(std::uint8_t channel) {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-std::uint8_t Encoded(double linear) {
+inline std::uint8_t Encoded(double linear) {
     const double v = std::clamp(linear, 0.0, 1.0);
     const double c = v <= 0.0031308 ? 12.92 * v : 1.055 * std::pow(v, 1.0 / 2.4) - 0.055;
     return static_cast<std::uint8_t>(std::lround(c * 255.0));
@@ -21,27 +37,27 @@ std::uint8_t Encoded(double linear) {
 using Matrix = std::array<std::array<double, 3>, 3>;
 
 // Machado, Oliveira and Fernandes (2009), severity 1.0, applied to linear RGB.
-constexpr Matrix kProtanopia = {{{0.152286, 1.052583, -0.204868},
-                                 {0.114503, 0.786281, 0.099216},
-                                 {-0.003882, -0.048116, 1.051998}}};
-constexpr Matrix kDeuteranopia = {{{0.367322, 0.860646, -0.227968},
-                                   {0.280085, 0.672501, 0.047413},
-                                   {-0.011820, 0.042940, 0.968881}}};
+inline constexpr Matrix kProtanopia = {{{0.152286, 1.052583, -0.204868},
+                                        {0.114503, 0.786281, 0.099216},
+                                        {-0.003882, -0.048116, 1.051998}}};
+inline constexpr Matrix kDeuteranopia = {{{0.367322, 0.860646, -0.227968},
+                                          {0.280085, 0.672501, 0.047413},
+                                          {-0.011820, 0.042940, 0.968881}}};
 
-} // namespace
-
-double RelativeLuminance(Rgb colour) {
+// Relative luminance (WCAG 2), 0 for black to 1 for white.
+inline double RelativeLuminance(Rgb colour) {
     return 0.2126 * Linear(colour.red) + 0.7152 * Linear(colour.green) +
            0.0722 * Linear(colour.blue);
 }
 
-double ContrastRatio(Rgb first, Rgb second) {
+// WCAG 2 contrast ratio, 1 to 21, whichever colour is lighter.
+inline double ContrastRatio(Rgb first, Rgb second) {
     const double a = RelativeLuminance(first);
     const double b = RelativeLuminance(second);
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-Lab LabOf(Rgb colour) {
+inline Lab LabOf(Rgb colour) {
     const double r = Linear(colour.red);
     const double g = Linear(colour.green);
     const double b = Linear(colour.blue);
@@ -55,13 +71,14 @@ Lab LabOf(Rgb colour) {
     return {116.0 * f(y) - 16.0, 500.0 * (f(x) - f(y)), 200.0 * (f(y) - f(z))};
 }
 
-double ColourDifference(Rgb first, Rgb second) {
+// CIE76 colour difference.
+inline double ColourDifference(Rgb first, Rgb second) {
     const Lab p = LabOf(first);
     const Lab q = LabOf(second);
     return std::hypot(p.lightness - q.lightness, p.a - q.a, p.b - q.b);
 }
 
-Rgb SimulateColourVision(Rgb colour, ColourVision vision) {
+inline Rgb SimulateColourVision(Rgb colour, ColourVision vision) {
     const Matrix& m = vision == ColourVision::Protanopia ? kProtanopia : kDeuteranopia;
     const std::array<double, 3> in = {Linear(colour.red), Linear(colour.green),
                                       Linear(colour.blue)};
@@ -72,4 +89,4 @@ Rgb SimulateColourVision(Rgb colour, ColourVision vision) {
     return {Encoded(out[0]), Encoded(out[1]), Encoded(out[2])};
 }
 
-} // namespace kovrel
+} // namespace kovrel::test
