@@ -6,19 +6,16 @@
 #include "common/gui/QtText.h"
 #include "desktop/gui/EntryAccessibility.h"
 #include "desktop/gui/FilteredLineEdit.h"
-#include "places/Atlas.h"
-#include "places/PlaceEntry.h"
-#include "places/gui/PlaceCompleter.h"
+#include "places/gui/PlaceAssistant.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-
-#include <tuple>
 
 namespace kovrel {
 
@@ -47,6 +44,41 @@ int DegreeBoxWidth(const QWidget* box) {
     return box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16;
 }
 
+// A hemisphere pair in its own frame, so that each pair is exclusive on its own.
+struct Hemispheres {
+    QFrame* frame;
+    QRadioButton* first;
+    QRadioButton* second;
+};
+
+Hemispheres MakeHemispheres(const QString& frameName, const QString& name, const QString& first,
+                            const QString& second, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(frameName);
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(4, 0, 4, 0);
+    auto* a = new QRadioButton(first, frame);
+    a->setObjectName(name + QStringLiteral("_0"));
+    auto* b = new QRadioButton(second, frame);
+    b->setObjectName(name + QStringLiteral("_1"));
+    row->addWidget(a);
+    row->addWidget(b);
+    a->setChecked(true);
+    return {frame, a, b};
+}
+
+QHBoxLayout* MakeCoordinateRow(QWidget* degrees, QFrame* hemispheres, QWidget* minutes,
+                               const QString& unitName, QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(degrees);
+    row->addWidget(hemispheres);
+    row->addWidget(minutes);
+    row->addSpacing(4);
+    row->addWidget(MakeCaption(unitName, QStringLiteral("DEG/MIN"), parent));
+    row->addStretch(1);
+    return row;
+}
+
 } // namespace
 
 EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
@@ -55,157 +87,209 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
 
-    // Row 1: what the program does.
-    auto* description =
-        MakeCaption(QStringLiteral("lblDescription"), Text(kEntryPanelDescription), this);
-    description->setWordWrap(true);
-    // The description keeps its own height; the rows of controls take the rest.
-    description->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    grid->addWidget(description, 0, 0, 1, 5);
-
-    // Row 2: open a saved reading; latitude.
-    cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
-    cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
-    grid->addWidget(cmdOpen_, 1, 0, 1, 2);
-
-    auto makeDegreeBox = [this](const QString& name) {
-        auto* box = new FilteredLineEdit(FilteredLineEdit::Filter::Digits, this);
-        box->setObjectName(name);
-        // Typing stops at three characters; a saved reading may put in more.
-        box->setTypingLimit(3);
-        box->setFixedWidth(DegreeBoxWidth(box));
-        connectFilter(box);
-        return box;
-    };
-    auto makeTextBox = [this](const QString& name) {
-        auto* box = new FilteredLineEdit(FilteredLineEdit::Filter::Letters, this);
-        box->setObjectName(name);
-        connectFilter(box);
-        return box;
-    };
-    // A hemisphere pair in its own frame, so that each pair is exclusive on its own.
-    auto makeDirection = [this](const QString& frameName, const QString& name, const QString& first,
-                                const QString& second) {
-        auto* frame = new QFrame(this);
-        frame->setObjectName(frameName);
-        auto* row = new QHBoxLayout(frame);
-        row->setContentsMargins(4, 0, 4, 0);
-        auto* a = new QRadioButton(first, frame);
-        a->setObjectName(name + QStringLiteral("_0"));
-        auto* b = new QRadioButton(second, frame);
-        b->setObjectName(name + QStringLiteral("_1"));
-        row->addWidget(a);
-        row->addWidget(b);
-        a->setChecked(true);
-        return std::tuple{frame, a, b};
-    };
-    auto makeCoordinateRow = [&](FilteredLineEdit* degrees, QFrame* directions,
-                                 FilteredLineEdit* minutes, const QString& unitName) {
-        auto* row = new QHBoxLayout;
-        row->addWidget(degrees);
-        row->addWidget(directions);
-        row->addWidget(minutes);
-        row->addSpacing(4);
-        row->addWidget(MakeCaption(unitName, QStringLiteral("DEG/MIN"), this));
-        row->addStretch(1);
-        return row;
-    };
-
-    txtLatDeg_ = makeDegreeBox(QStringLiteral("txtLatDeg"));
-    txtLatMin_ = makeDegreeBox(QStringLiteral("txtLatMin"));
-    auto [frame3, north, south] = makeDirection(QStringLiteral("Frame3"), QStringLiteral("optLat"),
-                                                QStringLiteral("North"), QStringLiteral("South"));
-    optNorth_ = north;
-    optSouth_ = south;
-    grid->addWidget(MakeCaption(QStringLiteral("lblLatitude"), QStringLiteral("Latitude"), this), 1,
-                    2);
-    grid->addLayout(makeCoordinateRow(txtLatDeg_, frame3, txtLatMin_, QStringLiteral("lblLatUnit")),
-                    1, 3, 1, 2);
-
-    // Row 3: name; longitude.
-    txtName_ = makeTextBox(QStringLiteral("txtName"));
-    grid->addWidget(MakeCaption(QStringLiteral("lblName"), QStringLiteral("Name"), this), 2, 0);
-    grid->addWidget(txtName_, 2, 1);
-    txtLonDeg_ = makeDegreeBox(QStringLiteral("txtLonDeg"));
-    txtLonMin_ = makeDegreeBox(QStringLiteral("txtLonMin"));
-    auto [frame4, east, west] = makeDirection(QStringLiteral("Frame4"), QStringLiteral("optLong"),
-                                              QStringLiteral("East"), QStringLiteral("West"));
-    optEast_ = east;
-    optWest_ = west;
-    grid->addWidget(MakeCaption(QStringLiteral("lblLongitude"), QStringLiteral("Longitude"), this),
-                    2, 2);
-    grid->addLayout(makeCoordinateRow(txtLonDeg_, frame4, txtLonMin_, QStringLiteral("lblLonUnit")),
-                    2, 3, 1, 2);
-
-    // Row 4: date of birth (month, day, year side by side); city and the coordinates search.
-    cboMonth_ = MakeList(QStringLiteral("cboMonth"), EntryList::Month, this);
-    cboDate_ = MakeList(QStringLiteral("cboDate"), EntryList::Day, this);
-    cboYear_ = MakeList(QStringLiteral("cboYear"), EntryList::Year, this);
-    auto* dateRow = new QHBoxLayout;
-    dateRow->addWidget(cboMonth_);
-    dateRow->addWidget(cboDate_);
-    dateRow->addWidget(cboYear_);
-    dateRow->addStretch(1);
-    grid->addWidget(
-        MakeCaption(QStringLiteral("lblDateOfBirth"), QStringLiteral("Date of Birth"), this), 3, 0);
-    grid->addLayout(dateRow, 3, 1);
-    txtCity_ = makeTextBox(QStringLiteral("txtCity"));
-    grid->addWidget(MakeCaption(QStringLiteral("lblCity"), QStringLiteral("City"), this), 3, 2);
-    grid->addWidget(txtCity_, 3, 3);
-    command1_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    grid->addWidget(command1_, 3, 4, 3, 1);
-
-    // Row 5: time of birth; state.
-    cboHour_ = MakeList(QStringLiteral("cboHour"), EntryList::Hour, this);
-    cboMinute_ = MakeList(QStringLiteral("cboMinute"), EntryList::Minute, this);
-    auto* timeRow = new QHBoxLayout;
-    timeRow->addWidget(cboHour_);
-    timeRow->addWidget(cboMinute_);
-    timeRow->addWidget(MakeCaption(QStringLiteral("lblTimeUnit"), QStringLiteral("HH/MM"), this));
-    timeRow->addStretch(1);
-    grid->addWidget(
-        MakeCaption(QStringLiteral("lblTimeOfBirth"), QStringLiteral("Time of Birth"), this), 4, 0);
-    grid->addLayout(timeRow, 4, 1);
-    txtState_ = makeTextBox(QStringLiteral("txtState"));
-    grid->addWidget(MakeCaption(QStringLiteral("lblState"), QStringLiteral("State"), this), 4, 2);
-    grid->addWidget(txtState_, 4, 3);
-
-    // Row 6: time zone caption and daylight saving; country.
-    chkDST_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
-    chkDST_->setObjectName(QStringLiteral("chkDST"));
-    grid->addWidget(MakeCaption(QStringLiteral("lblTimeZone"), QStringLiteral("Time Zone"), this),
-                    5, 0);
-    grid->addWidget(chkDST_, 5, 1);
-    txtCountry_ = makeTextBox(QStringLiteral("txtCountry"));
-    grid->addWidget(MakeCaption(QStringLiteral("lblCountry"), QStringLiteral("Country"), this), 5,
-                    2);
-    grid->addWidget(txtCountry_, 5, 3);
-
-    // Row 7: the zone list; calculate.
-    cboTimeZone_ = MakeList(QStringLiteral("cboTimeZone"), EntryList::TimeZone, this);
-    grid->addWidget(cboTimeZone_, 6, 0, 1, 2);
-    cmdCalculate_ =
-        new QPushButton(QStringLiteral("&Get My Planetary Relationships Reading"), this);
-    cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
-    cmdCalculate_->setDefault(true);
-    grid->addWidget(cmdCalculate_, 6, 2, 1, 3);
-
-    // Row 8: what the place assistant chose, and why; empty until a place is chosen.
-    placeNote_ = new QLabel(this);
-    placeNote_->setObjectName(QStringLiteral("lblPlaceNote"));
-    placeNote_->setTextFormat(Qt::PlainText);
-    placeNote_->setWordWrap(true);
-    placeNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(placeNote_, 7, 0, 1, 5);
+    addDescription(*grid, 0);
+    addOpenButton(*grid, 1);
+    addLatitude(*grid, 1);
+    addName(*grid, 2);
+    addLongitude(*grid, 2);
+    addDate(*grid, 3);
+    addCity(*grid, 3); // with the coordinates search beside rows 3 to 5
+    addTime(*grid, 4);
+    addState(*grid, 4);
+    addZoneCaptionAndDst(*grid, 5);
+    addCountry(*grid, 5);
+    addZoneList(*grid, 6);
+    addCalculateButton(*grid, 6);
+    addPlaceNote(*grid, 7);
     connectPlaceAssistant();
     // The rows of controls share the height of the panel evenly.
     for (int row = 1; row < 7; ++row) {
         grid->setRowStretch(row, 1);
     }
 
-    // Keyboard order: the day list comes before the month list, although it stands right of it.
+    setKeyboardOrder();
+    NameEntryControls(this);
+
+    connect(cmdCalculate_, &QPushButton::clicked, this, &EntryPanel::calculateRequested);
+    connect(cmdOpen_, &QPushButton::clicked, this, &EntryPanel::openRequested);
+    connect(command1_, &QPushButton::clicked, this, &EntryPanel::findCoordinatesRequested);
+}
+
+EntryPanel::~EntryPanel() = default;
+
+QAbstractButton* EntryPanel::openButton() const {
+    return cmdOpen_;
+}
+
+void EntryPanel::addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
+                              const QString& text, QWidget* control) {
+    grid.addWidget(MakeCaption(captionName, text, this), row, column);
+    grid.addWidget(control, row, column + 1);
+}
+
+void EntryPanel::addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
+                              const QString& text, QLayout* controls) {
+    grid.addWidget(MakeCaption(captionName, text, this), row, column);
+    grid.addLayout(controls, row, column + 1);
+}
+
+FilteredLineEdit* EntryPanel::degreeBox(const QString& name) {
+    auto* box = new FilteredLineEdit(FilteredLineEdit::Filter::Digits, this);
+    box->setObjectName(name);
+    // Typing stops at three characters; a saved reading may put in more.
+    box->setTypingLimit(3);
+    box->setFixedWidth(DegreeBoxWidth(box));
+    connectFilter(box);
+    return box;
+}
+
+FilteredLineEdit* EntryPanel::lettersBox(const QString& name) {
+    auto* box = new FilteredLineEdit(FilteredLineEdit::Filter::Letters, this);
+    box->setObjectName(name);
+    connectFilter(box);
+    return box;
+}
+
+// What the program does, across the panel; it keeps its own height.
+void EntryPanel::addDescription(QGridLayout& grid, int row) {
+    auto* description =
+        MakeCaption(QStringLiteral("lblDescription"), Text(kEntryPanelDescription), this);
+    description->setWordWrap(true);
+    description->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    grid.addWidget(description, row, 0, 1, 5);
+}
+
+void EntryPanel::addOpenButton(QGridLayout& grid, int row) {
+    cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
+    grid.addWidget(cmdOpen_, row, 0, 1, 2);
+}
+
+void EntryPanel::addLatitude(QGridLayout& grid, int row) {
+    txtLatDeg_ = degreeBox(QStringLiteral("txtLatDeg"));
+    txtLatMin_ = degreeBox(QStringLiteral("txtLatMin"));
+    const Hemispheres hemispheres =
+        MakeHemispheres(QStringLiteral("Frame3"), QStringLiteral("optLat"), QStringLiteral("North"),
+                        QStringLiteral("South"), this);
+    optNorth_ = hemispheres.first;
+    optSouth_ = hemispheres.second;
+    grid.addWidget(MakeCaption(QStringLiteral("lblLatitude"), QStringLiteral("Latitude"), this),
+                   row, 2);
+    grid.addLayout(MakeCoordinateRow(txtLatDeg_, hemispheres.frame, txtLatMin_,
+                                     QStringLiteral("lblLatUnit"), this),
+                   row, 3, 1, 2);
+}
+
+void EntryPanel::addName(QGridLayout& grid, int row) {
+    txtName_ = lettersBox(QStringLiteral("txtName"));
+    addCaptioned(grid, row, 0, QStringLiteral("lblName"), QStringLiteral("Name"), txtName_);
+}
+
+void EntryPanel::addLongitude(QGridLayout& grid, int row) {
+    txtLonDeg_ = degreeBox(QStringLiteral("txtLonDeg"));
+    txtLonMin_ = degreeBox(QStringLiteral("txtLonMin"));
+    const Hemispheres hemispheres =
+        MakeHemispheres(QStringLiteral("Frame4"), QStringLiteral("optLong"), QStringLiteral("East"),
+                        QStringLiteral("West"), this);
+    optEast_ = hemispheres.first;
+    optWest_ = hemispheres.second;
+    grid.addWidget(MakeCaption(QStringLiteral("lblLongitude"), QStringLiteral("Longitude"), this),
+                   row, 2);
+    grid.addLayout(MakeCoordinateRow(txtLonDeg_, hemispheres.frame, txtLonMin_,
+                                     QStringLiteral("lblLonUnit"), this),
+                   row, 3, 1, 2);
+}
+
+// Month, day and year side by side.
+void EntryPanel::addDate(QGridLayout& grid, int row) {
+    cboMonth_ = MakeList(QStringLiteral("cboMonth"), EntryList::Month, this);
+    cboDate_ = MakeList(QStringLiteral("cboDate"), EntryList::Day, this);
+    cboYear_ = MakeList(QStringLiteral("cboYear"), EntryList::Year, this);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(cboMonth_);
+    lists->addWidget(cboDate_);
+    lists->addWidget(cboYear_);
+    lists->addStretch(1);
+    addCaptioned(grid, row, 0, QStringLiteral("lblDateOfBirth"), QStringLiteral("Date of Birth"),
+                 lists);
+}
+
+void EntryPanel::addCity(QGridLayout& grid, int row) {
+    txtCity_ = lettersBox(QStringLiteral("txtCity"));
+    addCaptioned(grid, row, 2, QStringLiteral("lblCity"), QStringLiteral("City"), txtCity_);
+    command1_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    grid.addWidget(command1_, row, 4, 3, 1);
+}
+
+void EntryPanel::addTime(QGridLayout& grid, int row) {
+    cboHour_ = MakeList(QStringLiteral("cboHour"), EntryList::Hour, this);
+    cboMinute_ = MakeList(QStringLiteral("cboMinute"), EntryList::Minute, this);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(cboHour_);
+    lists->addWidget(cboMinute_);
+    lists->addWidget(MakeCaption(QStringLiteral("lblTimeUnit"), QStringLiteral("HH/MM"), this));
+    lists->addStretch(1);
+    addCaptioned(grid, row, 0, QStringLiteral("lblTimeOfBirth"), QStringLiteral("Time of Birth"),
+                 lists);
+}
+
+void EntryPanel::addState(QGridLayout& grid, int row) {
+    txtState_ = lettersBox(QStringLiteral("txtState"));
+    addCaptioned(grid, row, 2, QStringLiteral("lblState"), QStringLiteral("State"), txtState_);
+}
+
+// The zone list itself stands on the row below its caption.
+void EntryPanel::addZoneCaptionAndDst(QGridLayout& grid, int row) {
+    chkDST_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
+    chkDST_->setObjectName(QStringLiteral("chkDST"));
+    addCaptioned(grid, row, 0, QStringLiteral("lblTimeZone"), QStringLiteral("Time Zone"), chkDST_);
+}
+
+void EntryPanel::addCountry(QGridLayout& grid, int row) {
+    txtCountry_ = lettersBox(QStringLiteral("txtCountry"));
+    addCaptioned(grid, row, 2, QStringLiteral("lblCountry"), QStringLiteral("Country"),
+                 txtCountry_);
+}
+
+void EntryPanel::addZoneList(QGridLayout& grid, int row) {
+    cboTimeZone_ = MakeList(QStringLiteral("cboTimeZone"), EntryList::TimeZone, this);
+    grid.addWidget(cboTimeZone_, row, 0, 1, 2);
+}
+
+void EntryPanel::addCalculateButton(QGridLayout& grid, int row) {
+    cmdCalculate_ =
+        new QPushButton(QStringLiteral("&Get My Planetary Relationships Reading"), this);
+    cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
+    cmdCalculate_->setDefault(true);
+    grid.addWidget(cmdCalculate_, row, 2, 1, 3);
+}
+
+// What the place assistant chose, and why; empty until a place is chosen.
+void EntryPanel::addPlaceNote(QGridLayout& grid, int row) {
+    placeNote_ = new QLabel(this);
+    placeNote_->setObjectName(QStringLiteral("lblPlaceNote"));
+    placeNote_->setTextFormat(Qt::PlainText);
+    placeNote_->setWordWrap(true);
+    placeNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid.addWidget(placeNote_, row, 0, 1, 5);
+}
+
+void EntryPanel::connectPlaceAssistant() {
+    placeAssistant_ = std::make_unique<PlaceAssistant>(
+        txtCity_, placeNote_, [this] { return entry(); },
+        [this](const EntryForm& form) { setEntry(form); });
+    connect(cboTimeZone_, &QComboBox::activated, placeAssistant_.get(),
+            &PlaceAssistant::zoneChosenByHand);
+    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_}) {
+        connect(list, &QComboBox::currentIndexChanged, placeAssistant_.get(),
+                &PlaceAssistant::dateOrTimeChanged);
+    }
+}
+
+// The day list comes before the month list, although it stands right of it.
+void EntryPanel::setKeyboardOrder() {
     const QList<QWidget*> order = {txtName_,   cboDate_,     cboMonth_,  cboYear_,    cboHour_,
                                    cboMinute_, cboTimeZone_, txtLatDeg_, txtLatMin_,  txtLonDeg_,
                                    txtLonMin_, txtCity_,     txtState_,  txtCountry_, cmdCalculate_,
@@ -214,39 +298,6 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
-
-    NameEntryControls(this);
-
-    connect(cmdCalculate_, &QPushButton::clicked, this, &EntryPanel::calculateRequested);
-    connect(cmdOpen_, &QPushButton::clicked, this, &EntryPanel::openRequested);
-    connect(command1_, &QPushButton::clicked, this, &EntryPanel::findCoordinatesRequested);
-}
-
-void EntryPanel::connectPlaceAssistant() {
-    auto* places = new PlaceCompleter(txtCity_);
-    connect(places, &PlaceCompleter::placeChosen, this, [this](int atlasIndex) {
-        const AtlasCity city = AtlasCityAt(atlasIndex);
-        const PlaceFill fill = FillEntryFromCity(city, entry());
-        placeZone_ = std::string(city.ianaZone);
-        zoneChosenByHand_ = false;
-        showPlaceFill(fill);
-    });
-    // A zone the user picks wins over the assistant until another place is chosen.
-    connect(cboTimeZone_, &QComboBox::activated, this, [this] { zoneChosenByHand_ = true; });
-    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_}) {
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
-            if (!placeZone_.empty() && !zoneChosenByHand_ && !fillingPlace_) {
-                showPlaceFill(RechooseZone(placeZone_, entry()));
-            }
-        });
-    }
-}
-
-void EntryPanel::showPlaceFill(const PlaceFill& fill) {
-    fillingPlace_ = true;
-    setEntry(fill.entry);
-    fillingPlace_ = false;
-    placeNote_->setText(fill.zone ? Text(fill.zone->explanation) : Text(fill.zone.fault().message));
 }
 
 void EntryPanel::connectFilter(FilteredLineEdit* box) {

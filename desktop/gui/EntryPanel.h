@@ -2,15 +2,17 @@
 
 #include "app/EntryForm.h"
 #include "common/Result.h"
-#include "places/PlaceEntry.h"
 
 #include <QGroupBox>
 
-#include <string>
+#include <memory>
 
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QRadioButton;
 
@@ -18,6 +20,7 @@ namespace kovrel {
 
 class Dialogs;
 class FilteredLineEdit;
+class PlaceAssistant;
 
 // The entry panel "Personal Details" (fraMain): its controls, the EntryForm they show, and the
 // focus move after a fault. It computes nothing; its buttons ask the window to act.
@@ -26,6 +29,7 @@ class EntryPanel : public QGroupBox {
   public:
     // Refused keystrokes and pastes are told to the user through `dialogs`.
     explicit EntryPanel(Dialogs& dialogs, QWidget* parent = nullptr);
+    ~EntryPanel() override;
 
     EntryForm entry() const;
     void setEntry(const EntryForm& form);
@@ -33,15 +37,41 @@ class EntryPanel : public QGroupBox {
     // Moves the focus to the box a fault is about, or selects the option it names.
     void applyFault(EntryControl control);
 
+    // "Open Previously Saved Reading" (cmdOpen), whose mnemonic the window's menu bar shares.
+    QAbstractButton* openButton() const;
+
   signals:
     void calculateRequested();
     void openRequested();
     void findCoordinatesRequested();
 
   private:
-    void connectFilter(FilteredLineEdit* box);
+    // The rows of the form, top to bottom; on each row the left part, then the right part.
+    void addDescription(QGridLayout& grid, int row);
+    void addOpenButton(QGridLayout& grid, int row);
+    void addLatitude(QGridLayout& grid, int row);
+    void addName(QGridLayout& grid, int row);
+    void addLongitude(QGridLayout& grid, int row);
+    void addDate(QGridLayout& grid, int row);
+    void addCity(QGridLayout& grid, int row);
+    void addTime(QGridLayout& grid, int row);
+    void addState(QGridLayout& grid, int row);
+    void addZoneCaptionAndDst(QGridLayout& grid, int row);
+    void addCountry(QGridLayout& grid, int row);
+    void addZoneList(QGridLayout& grid, int row);
+    void addCalculateButton(QGridLayout& grid, int row);
+    void addPlaceNote(QGridLayout& grid, int row);
+
+    // The caption `text` left of `control`, made after it.
+    void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
+                      const QString& text, QWidget* control);
+    void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
+                      const QString& text, QLayout* controls);
+    FilteredLineEdit* degreeBox(const QString& name);
+    FilteredLineEdit* lettersBox(const QString& name);
     void connectPlaceAssistant();
-    void showPlaceFill(const PlaceFill& fill);
+    void setKeyboardOrder();
+    void connectFilter(FilteredLineEdit* box);
     FilteredLineEdit* textBox(EntryControl control) const;
 
     Dialogs& dialogs_;
@@ -68,11 +98,7 @@ class EntryPanel : public QGroupBox {
     QPushButton* cmdCalculate_ = nullptr;
     QPushButton* command1_ = nullptr;
     QLabel* placeNote_ = nullptr;
-
-    // The zone of the place last chosen from the atlas; empty for a place typed by hand.
-    std::string placeZone_;
-    bool zoneChosenByHand_ = false;
-    bool fillingPlace_ = false;
+    std::unique_ptr<PlaceAssistant> placeAssistant_;
 };
 
 } // namespace kovrel

@@ -112,11 +112,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
 
     // While the entry panel is in front its Open button owns its mnemonic, which the menu bar's
     // "Make Money Online" shares: one press opens the dialog instead of only moving the focus.
-    cmdOpen_ = entryPanel_->findChild<QAbstractButton*>(QStringLiteral("cmdOpen"));
-    if (cmdOpen_ != nullptr) {
-        cmdOpen_->installEventFilter(this);
-        menuBar()->installEventFilter(this);
-    }
+    cmdOpen_ = entryPanel_->openButton();
+    cmdOpen_->installEventFilter(this);
+    menuBar()->installEventFilter(this);
     if (settings_ != nullptr) {
         restoreGeometry(settings_->value(GeometryKey()).toByteArray());
     }
@@ -137,11 +135,11 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     QAction* open = file->addAction(QStringLiteral("&Open Reading..."));
     open->setObjectName(QStringLiteral("mnuOpenReading"));
-    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::OpenReading);
     saveAction_ = file->addAction(QStringLiteral("&Save Reading..."));
     saveAction_->setObjectName(QStringLiteral("mnuSaveReading"));
-    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    saveAction_->setShortcut(QKeySequence::Save);
     connect(saveAction_, &QAction::triggered, this, &MainWindow::SaveReading);
     // Saving needs a calculation on screen, as the Save buttons of the result panels do.
     connect(stack_, &QStackedWidget::currentChanged, this,
@@ -164,6 +162,7 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    // Not QKeySequence::Quit: some platforms bind it to nothing, and Ctrl+Q quits everywhere.
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -176,7 +175,7 @@ void MainWindow::buildMenus() {
         return action;
     };
     addLink(QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), Link::OnlineHelp)
-        ->setShortcut(QKeySequence(Qt::Key_F1));
+        ->setShortcut(QKeySequence::HelpContents);
     addLink(QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), Link::Home);
     help->addSeparator();
     addLink(QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
@@ -269,6 +268,7 @@ void MainWindow::showChartWindow() {
 }
 
 void MainWindow::printReading() {
+    // This run alone owns the preview; the window is its parent only to place it over the window.
     std::unique_ptr<QPrintPreviewDialog> preview = MakePrintPreview(this, session_);
     dialogs_.runModal(*preview);
 }

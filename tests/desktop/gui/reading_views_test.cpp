@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +75,14 @@ TEST_F(ReadingViewsTest, ExportWritesAPdfNamedAfterThePersonAndPrintOpensThePrev
 
     action("mnuPrint").trigger();
     EXPECT_EQ(dialogs.modalTitles.size(), 1u);
+}
+
+TEST_F(ReadingViewsTest, EachPrintPreviewIsGoneWhenItsRunEnds) {
+    calculateNewDelhi();
+    action("mnuPrint").trigger();
+    action("mnuPrint").trigger();
+    EXPECT_EQ(dialogs.modalTitles.size(), 2u);
+    EXPECT_EQ(window->findChild<QPrintPreviewDialog*>(), nullptr);
 }
 
 TEST_F(ReadingViewsTest, ChartButtonOpensAChartWindowThatFollowsTheReading) {
