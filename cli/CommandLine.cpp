@@ -10,10 +10,11 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
+#include <iterator>
 #include <string_view>
-#include <tuple>
 #include <utility>
 
 namespace kovrel {
@@ -27,48 +28,54 @@ constexpr std::string_view kProgram = "kovrel-reading";
 // empty.
 constexpr std::string_view kOmittedText = "Unknown";
 
-// What each flag expects, for the one-line usage errors.
-struct FlagExpectation {
-    std::string_view flag;
-    std::string_view expects;
-};
-constexpr FlagExpectation kExpectations[] = {
-    {"--zones", "no value and no other flags"},
-    {"--zone", "a row number 0 to 69 or an abbreviation such as IST (see --zones)"},
-    {"--date", "YYYY-MM-DD with a year from 1901 to 2050"},
-    {"--time", "HH:MM with hours 0 to 24 and minutes 0 to 59"},
-    {"--lat", "DD:MM followed by N or S, degrees and minutes of 1 to 3 digits"},
-    {"--lon", "DDD:MM followed by E or W, degrees and minutes of 1 to 3 digits"},
-    {"--name", "only letters A-Z, a-z and blanks"},
-    {"--city", "only letters A-Z, a-z and blanks"},
-    {"--state", "only letters A-Z, a-z and blanks"},
-    {"--country", "only letters A-Z, a-z and blanks"},
-    {"--save", "a file name ending in kvr, followed by the birth flags"},
-    {"--places", "the start of a city's name, and no other flags"},
-    {"--place", "\"City\", \"City, State\" or \"City, State, Country\" from the atlas"},
-    {"--pdf", "a file name for the printed reading"},
-    {"--chart-svg", "a file name for the chart picture"},
-    {"--dst", "no value"},
-    {"--json", "no value"},
+// The flags, in the order of kFlags, so that a flag's row and its values are found by position.
+enum class Flag {
+    Date,
+    Time,
+    Zone,
+    Lat,
+    Lon,
+    Dst,
+    Name,
+    City,
+    State,
+    Country,
+    Place,
+    Places,
+    Pdf,
+    ChartSvg,
+    Json,
+    Zones,
+    Save
 };
 
-std::string_view ExpectationOf(std::string_view flag) {
-    for (const FlagExpectation& e : kExpectations) {
-        if (e.flag == flag) {
-            return e.expects;
-        }
-    }
-    return {};
-}
+// Which flags a reading from flags cannot do without. The date and time are always needed, the
+// atlas too needs them to choose the zone row, so they are applied before it.
+enum class Need { No, Always, WithoutPlace };
+
+struct FlagRow;
+
+// Puts a flag's value in the entry; `given` is false for a flag left out.
+using ApplyToEntry = Result<> (*)(const FlagRow& row, std::string_view value, bool given,
+                                  EntryForm& entry);
+
+struct FlagRow {
+    Flag id;
+    FlagSummary summary;
+    // When a message of CLI11 names several flags, the lowest rank is the one reported, as the
+    // tool has always reported it.
+    int rank;
+    bool birth = false;      // a birth flag or --save: refused with FILE.kvr, --zones, --places
+    Need need = Need::No;    // for a reading from flags
+    bool atlasFills = false; // with --place, the atlas value stands unless the flag is given
+    ApplyToEntry apply = nullptr; // nullptr: ParseCommandLine takes the value for the request
+};
+
+Fault RefuseValue(const FlagRow& row, std::string_view value);
 
 // The offending value, quoted, with control characters masked so the error stays on one line.
 std::string Quoted(std::string_view value) {
     return "\"" + MaskControlCharacters(value) + "\"";
-}
-
-Fault RefuseValue(std::string_view flag, std::string_view value) {
-    return Fault{std::string(flag) + " expects " + std::string(ExpectationOf(flag)) + "; got " +
-                 Quoted(value)};
 }
 
 bool AllDigits(std::string_view text) {
@@ -104,16 +111,16 @@ int ListPosition(EntryList list, std::optional<int> value) {
     return value ? FindListItem(list, std::to_string(*value)) : -1;
 }
 
-Result<> ApplyDate(std::string_view value, EntryForm& entry) {
+Result<> ApplyDate(const FlagRow& row, std::string_view value, bool, EntryForm& entry) {
     const auto parts = Parts(value, '-');
     if (parts.size() != 3) {
-        return RefuseValue("--date", value);
+        return RefuseValue(row, value);
     }
     const int year = ListPosition(EntryList::Year, Digits(parts[0], 4, 4));
     const std::optional<int> month = Digits(parts[1], 1, 2);
     const int day = ListPosition(EntryList::Day, Digits(parts[2], 1, 2));
     if (year < 0 || !month || *month < 1 || *month > 12 || day < 0) {
-        return RefuseValue("--date", value);
+        return RefuseValue(row, value);
     }
     entry.yearIndex = year;
     entry.monthIndex = *month - 1;
@@ -121,24 +128,24 @@ Result<> ApplyDate(std::string_view value, EntryForm& entry) {
     return Success();
 }
 
-Result<> ApplyTime(std::string_view value, EntryForm& entry) {
+Result<> ApplyTime(const FlagRow& row, std::string_view value, bool, EntryForm& entry) {
     const auto parts = Parts(value, ':');
     const int hour = parts.size() == 2 ? ListPosition(EntryList::Hour, Digits(parts[0], 1, 2)) : -1;
     const int minute =
         parts.size() == 2 ? ListPosition(EntryList::Minute, Digits(parts[1], 1, 2)) : -1;
     if (hour < 0 || minute < 0) {
-        return RefuseValue("--time", value);
+        return RefuseValue(row, value);
     }
     entry.hourIndex = hour;
     entry.minuteIndex = minute;
     return Success();
 }
 
-Result<> ApplyZone(std::string_view value, EntryForm& entry) {
+Result<> ApplyZone(const FlagRow& flag, std::string_view value, bool, EntryForm& entry) {
     if (AllDigits(value)) {
         const std::optional<int> row = Digits(value, 1, 2);
         if (!row || !FindZoneRow(*row)) {
-            return RefuseValue("--zone", value);
+            return RefuseValue(flag, value);
         }
         entry.zoneIndex = *row;
         return Success();
@@ -150,7 +157,7 @@ Result<> ApplyZone(std::string_view value, EntryForm& entry) {
         }
     }
     if (rows.empty()) {
-        return RefuseValue("--zone", value);
+        return RefuseValue(flag, value);
     }
     if (rows.size() > 1) {
         // NST is both Newfoundland and North Sumatra: guessing would shift the birth by hours.
@@ -159,8 +166,8 @@ Result<> ApplyZone(std::string_view value, EntryForm& entry) {
             listed += (listed.empty() ? "" : ", ") + std::to_string(row) + " \"" +
                       std::string(ZoneRowText(row)) + "\"";
         }
-        return Fault{"--zone " + Quoted(value) + " names several rows: " + listed +
-                     "; give the row number"};
+        return Fault{std::string(flag.summary.name) + " " + Quoted(value) +
+                     " names several rows: " + listed + "; give the row number"};
     }
     entry.zoneIndex = rows.front();
     return Success();
@@ -169,7 +176,7 @@ Result<> ApplyZone(std::string_view value, EntryForm& entry) {
 // "DD:MM" plus one hemisphere letter; the digits are kept as typed, as the window's boxes keep
 // them. No range check: the window has none either.
 template <typename Choice>
-Result<> ApplyAngle(std::string_view flag, std::string_view value, char first, Choice firstChoice,
+Result<> ApplyAngle(const FlagRow& row, std::string_view value, char first, Choice firstChoice,
                     char second, Choice secondChoice, std::string& degrees, std::string& minutes,
                     Choice& choice) {
     const char hemisphere =
@@ -178,7 +185,7 @@ Result<> ApplyAngle(std::string_view flag, std::string_view value, char first, C
     const auto parts = Parts(value.substr(0, value.empty() ? 0 : value.size() - 1), ':');
     if ((hemisphere != first && hemisphere != second) || parts.size() != 2 ||
         !Digits(parts[0], 1, 3) || !Digits(parts[1], 1, 3)) {
-        return RefuseValue(flag, value);
+        return RefuseValue(row, value);
     }
     degrees = std::string(parts[0]);
     minutes = std::string(parts[1]);
@@ -186,105 +193,214 @@ Result<> ApplyAngle(std::string_view flag, std::string_view value, char first, C
     return Success();
 }
 
-Result<> ApplyText(std::string_view flag, const CLI::Option* option, const std::string& value,
-                   std::string& field) {
-    if (option->count() == 0) {
-        field = std::string(kOmittedText);
+Result<> ApplyLat(const FlagRow& row, std::string_view value, bool, EntryForm& entry) {
+    return ApplyAngle(row, value, 'N', LatitudeChoice::North, 'S', LatitudeChoice::South,
+                      entry.latDeg, entry.latMin, entry.latitude);
+}
+
+Result<> ApplyLon(const FlagRow& row, std::string_view value, bool, EntryForm& entry) {
+    return ApplyAngle(row, value, 'E', LongitudeChoice::East, 'W', LongitudeChoice::West,
+                      entry.lonDeg, entry.lonMin, entry.longitude);
+}
+
+template <std::string EntryForm::*field>
+Result<> ApplyText(const FlagRow& row, std::string_view value, bool given, EntryForm& entry) {
+    if (!given) {
+        entry.*field = std::string(kOmittedText);
         return Success();
     }
     if (!LettersOnlyText(value)) {
-        return RefuseValue(flag, value);
+        return RefuseValue(row, value);
     }
-    field = value;
+    entry.*field = std::string(value);
     return Success();
+}
+
+constexpr FlagRow kFlags[] = {
+    {.id = Flag::Date,
+     .summary = {"--date", "YYYY-MM-DD", "Birth date (years 1901 to 2050)",
+                 "YYYY-MM-DD with a year from 1901 to 2050"},
+     .rank = 2,
+     .birth = true,
+     .need = Need::Always,
+     .apply = ApplyDate},
+    {.id = Flag::Time,
+     .summary = {"--time", "HH:MM", "Local clock time (hours 0 to 24)",
+                 "HH:MM with hours 0 to 24 and minutes 0 to 59"},
+     .rank = 3,
+     .birth = true,
+     .need = Need::Always,
+     .apply = ApplyTime},
+    {.id = Flag::Zone,
+     .summary = {"--zone", "N|ABBR", "Time zone: row number 0..69 or abbreviation (IST)",
+                 "a row number 0 to 69 or an abbreviation such as IST (see --zones)"},
+     .rank = 1,
+     .birth = true,
+     .need = Need::WithoutPlace,
+     .atlasFills = true,
+     .apply = ApplyZone},
+    {.id = Flag::Lat,
+     .summary = {"--lat", "DD:MMN|S", "Latitude, e.g. 28:36N (up to 3 digits each, unchecked)",
+                 "DD:MM followed by N or S, degrees and minutes of 1 to 3 digits"},
+     .rank = 4,
+     .birth = true,
+     .need = Need::WithoutPlace,
+     .atlasFills = true,
+     .apply = ApplyLat},
+    {.id = Flag::Lon,
+     .summary = {"--lon", "DDD:MME|W", "Longitude, e.g. 77:12E (up to 3 digits each, unchecked)",
+                 "DDD:MM followed by E or W, degrees and minutes of 1 to 3 digits"},
+     .rank = 5,
+     .birth = true,
+     .need = Need::WithoutPlace,
+     .atlasFills = true,
+     .apply = ApplyLon},
+    {.id = Flag::Dst,
+     .summary = {"--dst", "", "The clock time was daylight saving time", "no value"},
+     .rank = 15,
+     .birth = true},
+    {.id = Flag::Name,
+     .summary = {"--name", "TEXT", "Name (letters and blanks)", "only letters A-Z, a-z and blanks"},
+     .rank = 6,
+     .birth = true,
+     .apply = ApplyText<&EntryForm::name>},
+    {.id = Flag::City,
+     .summary = {"--city", "TEXT", "City (letters and blanks)", "only letters A-Z, a-z and blanks"},
+     .rank = 7,
+     .birth = true,
+     .atlasFills = true,
+     .apply = ApplyText<&EntryForm::city>},
+    {.id = Flag::State,
+     .summary = {"--state", "TEXT", "State (letters and blanks)",
+                 "only letters A-Z, a-z and blanks"},
+     .rank = 8,
+     .birth = true,
+     .atlasFills = true,
+     .apply = ApplyText<&EntryForm::state>},
+    {.id = Flag::Country,
+     .summary = {"--country", "TEXT", "Country (letters and blanks)",
+                 "only letters A-Z, a-z and blanks"},
+     .rank = 9,
+     .birth = true,
+     .atlasFills = true,
+     .apply = ApplyText<&EntryForm::country>},
+    {.id = Flag::Place,
+     .summary = {"--place", "\"CITY[, STATE[, COUNTRY]]\"",
+                 "Birth place from the atlas: fills latitude, longitude, city, state, country and "
+                 "the zone",
+                 "\"City\", \"City, State\" or \"City, State, Country\" from the atlas"},
+     .rank = 12,
+     .birth = true},
+    {.id = Flag::Places,
+     .summary = {"--places", "PREFIX", "List the atlas places whose name starts so and exit",
+                 "the start of a city's name, and no other flags"},
+     .rank = 11},
+    {.id = Flag::Pdf,
+     .summary = {"--pdf", "FILE.pdf", "Also write the printed reading as a PDF file",
+                 "a file name for the printed reading"},
+     .rank = 13},
+    {.id = Flag::ChartSvg,
+     .summary = {"--chart-svg", "FILE.svg", "Also write the rasi chart as an SVG picture",
+                 "a file name for the chart picture"},
+     .rank = 14},
+    {.id = Flag::Json,
+     .summary = {"--json", "", "One JSON object per reading, one per line", "no value"},
+     .rank = 16},
+    {.id = Flag::Zones,
+     .summary = {"--zones", "", "List the 70 time-zone rows and exit",
+                 "no value and no other flags"},
+     .rank = 0},
+    {.id = Flag::Save,
+     .summary = {"--save", "FILE.kvr", "Also write the entry as a saved reading the window opens",
+                 "a file name ending in kvr, followed by the birth flags"},
+     .rank = 10,
+     .birth = true},
+};
+constexpr std::size_t kFlagCount = std::size(kFlags);
+
+constexpr bool RowsInFlagOrder() {
+    for (std::size_t i = 0; i < kFlagCount; ++i) {
+        if (static_cast<std::size_t>(kFlags[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(RowsInFlagOrder(), "kFlags must list the flags in the order of enum Flag");
+
+constexpr const FlagRow& RowOf(Flag flag) {
+    return kFlags[static_cast<std::size_t>(flag)];
+}
+
+const FlagRow* FindRow(std::string_view name) {
+    for (const FlagRow& row : kFlags) {
+        if (row.summary.name == name) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+bool TakesValue(const FlagRow& row) {
+    return !row.summary.valueName.empty();
+}
+
+Fault RefuseValue(const FlagRow& row, std::string_view value) {
+    return Fault{std::string(row.summary.name) + " expects " + std::string(row.summary.expects) +
+                 "; got " + Quoted(value)};
+}
+
+// Whether `message` names `flag` itself, not a longer flag that starts with it.
+bool Names(std::string_view message, std::string_view flag) {
+    for (std::size_t at = message.find(flag); at != std::string_view::npos;
+         at = message.find(flag, at + 1)) {
+        const std::size_t end = at + flag.size();
+        if (end == message.size() || !std::isalnum(static_cast<unsigned char>(message[end]))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The message for a command line CLI11 itself refused, naming the flag it is about.
 std::string ParseErrorLine(const CLI::ParseError& error) {
     const std::string what = error.what();
-    for (const FlagExpectation& e : kExpectations) {
-        for (std::size_t at = what.find(e.flag); at != std::string::npos;
-             at = what.find(e.flag, at + 1)) {
-            const std::size_t end = at + e.flag.size();
-            if (end == what.size() || !std::isalnum(static_cast<unsigned char>(what[end]))) {
-                if (what.find("At Most") != std::string::npos) {
-                    return std::string(e.flag) + " is given more than once; it expects, once, " +
-                           std::string(e.expects);
-                }
-                return std::string(e.flag) + " expects " + std::string(e.expects) + " (" + what +
-                       ")";
-            }
+    const FlagRow* named = nullptr;
+    for (const FlagRow& row : kFlags) {
+        if ((named == nullptr || row.rank < named->rank) && Names(what, row.summary.name)) {
+            named = &row;
         }
     }
-    return what + "; see --help";
+    if (named == nullptr) {
+        return what + "; see --help";
+    }
+    const std::string flag(named->summary.name);
+    const std::string expects(named->summary.expects);
+    if (what.find("At Most") != std::string::npos) {
+        return flag + " is given more than once; it expects, once, " + expects;
+    }
+    return flag + " expects " + expects + " (" + what + ")";
 }
 
 struct CommandLine {
     CLI::App app{"Planetary relationships reading of a birth, without the window.",
                  std::string(kProgram)};
-    std::string date, time, zone, lat, lon, name, city, state, country, save, place, places, pdf,
-        svg;
-    bool dst = false;
-    bool json = false;
-    bool zones = false;
+    std::array<std::string, kFlagCount> texts;
+    std::array<bool, kFlagCount> switches{};
+    std::array<CLI::Option*, kFlagCount> options{};
     std::vector<std::string> files;
-
-    CLI::Option* dateOption;
-    CLI::Option* timeOption;
-    CLI::Option* zoneOption;
-    CLI::Option* latOption;
-    CLI::Option* lonOption;
-    CLI::Option* dstOption;
-    CLI::Option* nameOption;
-    CLI::Option* cityOption;
-    CLI::Option* stateOption;
-    CLI::Option* countryOption;
-    CLI::Option* saveOption;
-    CLI::Option* jsonOption;
-    CLI::Option* placeOption;
-    CLI::Option* placesOption;
-    CLI::Option* pdfOption;
-    CLI::Option* svgOption;
 
     CommandLine() {
         app.set_help_flag("-h,--help", "Show this help and exit");
-        dateOption = app.add_option("--date", date, "Birth date (years 1901 to 2050)")
-                         ->type_name("YYYY-MM-DD");
-        timeOption =
-            app.add_option("--time", time, "Local clock time (hours 0 to 24)")->type_name("HH:MM");
-        zoneOption =
-            app.add_option("--zone", zone, "Time zone: row number 0..69 or abbreviation (IST)")
-                ->type_name("N|ABBR");
-        latOption =
-            app.add_option("--lat", lat, "Latitude, e.g. 28:36N (up to 3 digits each, unchecked)")
-                ->type_name("DD:MMN|S");
-        lonOption =
-            app.add_option("--lon", lon, "Longitude, e.g. 77:12E (up to 3 digits each, unchecked)")
-                ->type_name("DDD:MME|W");
-        dstOption = app.add_flag("--dst", dst, "The clock time was daylight saving time");
-        nameOption = app.add_option("--name", name, "Name (letters and blanks)")->type_name("TEXT");
-        cityOption = app.add_option("--city", city, "City (letters and blanks)")->type_name("TEXT");
-        stateOption =
-            app.add_option("--state", state, "State (letters and blanks)")->type_name("TEXT");
-        countryOption =
-            app.add_option("--country", country, "Country (letters and blanks)")->type_name("TEXT");
-        placeOption = app.add_option("--place", place,
-                                     "Birth place from the atlas: fills latitude, longitude, city, "
-                                     "state, country and the zone")
-                          ->type_name("\"CITY[, STATE[, COUNTRY]]\"");
-        placesOption = app.add_option("--places", places,
-                                      "List the atlas places whose name starts so and exit")
-                           ->type_name("PREFIX");
-        pdfOption = app.add_option("--pdf", pdf, "Also write the printed reading as a PDF file")
-                        ->type_name("FILE.pdf");
-        svgOption =
-            app.add_option("--chart-svg", svg, "Also write the rasi chart as an SVG picture")
-                ->type_name("FILE.svg");
-        jsonOption = app.add_flag("--json", json, "One JSON object per reading, one per line");
-        app.add_flag("--zones", zones, "List the 70 time-zone rows and exit");
-        saveOption = app.add_option("--save", save,
-                                    "Also write the entry as a saved reading the window opens")
-                         ->type_name("FILE.kvr");
+        for (std::size_t i = 0; i < kFlagCount; ++i) {
+            const FlagSummary& flag = kFlags[i].summary;
+            const std::string name(flag.name);
+            const std::string help(flag.help);
+            options[i] =
+                TakesValue(kFlags[i])
+                    ? app.add_option(name, texts[i], help)->type_name(std::string(flag.valueName))
+                    : app.add_flag(name, switches[i], help);
+        }
         app.add_option("files", files, "Saved readings to read, as the window opens them")
             ->type_name("FILE.kvr");
         app.footer(
@@ -310,15 +426,13 @@ struct CommandLine {
             "2 a malformed or missing flag.");
     }
 
+    bool given(Flag flag) const { return options[static_cast<std::size_t>(flag)]->count() > 0; }
+    const std::string& text(Flag flag) const { return texts[static_cast<std::size_t>(flag)]; }
+    bool on(Flag flag) const { return switches[static_cast<std::size_t>(flag)]; }
+
     bool anyBirthFlag() const {
-        for (const CLI::Option* option :
-             {dateOption, timeOption, zoneOption, latOption, lonOption, dstOption, nameOption,
-              cityOption, stateOption, countryOption, saveOption, placeOption}) {
-            if (option->count() > 0) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(std::begin(kFlags), std::end(kFlags),
+                           [&](const FlagRow& row) { return row.birth && given(row.id); });
     }
 };
 
@@ -326,32 +440,30 @@ struct CommandLine {
 // atlas gives is filled in first and the flags given as well are applied over it, as a user
 // would correct the boxes after choosing a place.
 Result<EntryForm> EntryFromFlags(const CommandLine& line, std::optional<PlaceRequest>& place) {
-    const bool fromAtlas = line.placeOption->count() > 0;
-    std::vector<std::pair<std::string_view, const CLI::Option*>> required = {
-        {"--date", line.dateOption}, {"--time", line.timeOption}};
-    if (!fromAtlas) {
-        required.insert(
-            required.end(),
-            {{"--zone", line.zoneOption}, {"--lat", line.latOption}, {"--lon", line.lonOption}});
-    }
-    for (const auto& [flag, option] : required) {
-        if (option->count() == 0) {
-            return Fault{std::string(flag) + " is missing; it expects " +
-                         std::string(ExpectationOf(flag))};
+    const bool fromAtlas = line.given(Flag::Place);
+    for (const FlagRow& row : kFlags) {
+        const bool needed =
+            row.need == Need::Always || (row.need == Need::WithoutPlace && !fromAtlas);
+        if (needed && !line.given(row.id)) {
+            return Fault{std::string(row.summary.name) + " is missing; it expects " +
+                         std::string(row.summary.expects)};
         }
     }
     EntryForm entry;
-    if (Result<> date = ApplyDate(line.date, entry); !date) {
-        return date.fault();
-    }
-    if (Result<> time = ApplyTime(line.time, entry); !time) {
-        return time.fault();
+    // The first flag in the table's order that is refused is the one reported.
+    for (const FlagRow& row : kFlags) {
+        if (row.apply != nullptr && row.need == Need::Always) {
+            if (Result<> applied = row.apply(row, line.text(row.id), true, entry); !applied) {
+                return applied.fault();
+            }
+        }
     }
     std::optional<AtlasCity> city;
     if (fromAtlas) {
-        const Result<AtlasCity> found = ResolvePlace(line.place);
+        const Result<AtlasCity> found = ResolvePlace(line.text(Flag::Place));
         if (!found) {
-            return Fault{"--place " + Quoted(line.place) + ": " + found.fault().message};
+            return Fault{std::string(RowOf(Flag::Place).summary.name) + " " +
+                         Quoted(line.text(Flag::Place)) + ": " + found.fault().message};
         }
         city = *found;
         entry = FillEntryFromCity(*city, entry).entry;
@@ -360,54 +472,33 @@ Result<EntryForm> EntryFromFlags(const CommandLine& line, std::optional<PlaceReq
             entry.state = std::string(kOmittedText);
         }
     }
-    const auto given = [&](const CLI::Option* option) { return !fromAtlas || option->count() > 0; };
-    std::vector<Result<>> steps;
-    if (given(line.zoneOption)) {
-        steps.push_back(ApplyZone(line.zone, entry));
-    }
-    if (given(line.latOption)) {
-        steps.push_back(ApplyAngle("--lat", line.lat, 'N', LatitudeChoice::North, 'S',
-                                   LatitudeChoice::South, entry.latDeg, entry.latMin,
-                                   entry.latitude));
-    }
-    if (given(line.lonOption)) {
-        steps.push_back(ApplyAngle("--lon", line.lon, 'E', LongitudeChoice::East, 'W',
-                                   LongitudeChoice::West, entry.lonDeg, entry.lonMin,
-                                   entry.longitude));
-    }
-    steps.push_back(ApplyText("--name", line.nameOption, line.name, entry.name));
-    const std::tuple<std::string_view, const CLI::Option*, const std::string*, std::string*>
-        texts[] = {{"--city", line.cityOption, &line.city, &entry.city},
-                   {"--state", line.stateOption, &line.state, &entry.state},
-                   {"--country", line.countryOption, &line.country, &entry.country}};
-    for (const auto& [flag, option, value, field] : texts) {
-        if (given(option)) {
-            steps.push_back(ApplyText(flag, option, *value, *field));
+    for (const FlagRow& row : kFlags) {
+        if (row.apply == nullptr || row.need == Need::Always ||
+            (fromAtlas && row.atlasFills && !line.given(row.id))) {
+            continue;
         }
-    }
-    // The first flag in this order that is refused is the one reported.
-    for (const Result<>& step : steps) {
-        if (!step) {
-            return step.fault();
+        if (Result<> applied = row.apply(row, line.text(row.id), line.given(row.id), entry);
+            !applied) {
+            return applied.fault();
         }
     }
     if (city) {
         // Chosen again after --lat and --lon, whose hemisphere the notes depend on.
-        const bool zoneGiven = line.zoneOption->count() > 0;
+        const bool zoneGiven = line.given(Flag::Zone);
         PlaceFill fill = RechooseZone(city->ianaZone, entry);
         if (!zoneGiven) {
             entry.zoneIndex = fill.entry.zoneIndex;
         }
         place = PlaceRequest{*city, std::move(fill.zone), zoneGiven};
     }
-    entry.dst = line.dst;
+    entry.dst = line.on(Flag::Dst);
     return entry;
 }
 
 // Whether an argument is one of the flags, alone or with its value after "=".
 bool IsKnownFlag(std::string_view arg) {
     const std::string_view name = arg.substr(0, arg.find('='));
-    return name == "--help" || name == "-h" || !ExpectationOf(name).empty();
+    return name == "--help" || name == "-h" || FindRow(name) != nullptr;
 }
 
 // A flag that takes a value followed straight by another flag: CLI11 would take the second flag
@@ -418,10 +509,10 @@ Result<> EveryValueGiven(const std::vector<std::string>& args) {
         if (flag == "--") {
             break; // only file names after it
         }
-        const bool takesValue = flag != "--dst" && flag != "--json" && flag != "--zones" &&
-                                !ExpectationOf(flag).empty();
-        if (takesValue && args[i + 1].starts_with("--") && IsKnownFlag(args[i + 1])) {
-            return Fault{std::string(flag) + " expects " + std::string(ExpectationOf(flag)) +
+        const FlagRow* row = FindRow(flag);
+        if (row != nullptr && TakesValue(*row) && args[i + 1].starts_with("--") &&
+            IsKnownFlag(args[i + 1])) {
+            return Fault{std::string(flag) + " expects " + std::string(row->summary.expects) +
                          "; its value is missing before " + Quoted(args[i + 1])};
         }
     }
@@ -429,6 +520,14 @@ Result<> EveryValueGiven(const std::vector<std::string>& args) {
 }
 
 } // namespace
+
+std::vector<FlagSummary> CommandLineFlags() {
+    std::vector<FlagSummary> flags;
+    for (const FlagRow& row : kFlags) {
+        flags.push_back(row.summary);
+    }
+    return flags;
+}
 
 Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
     if (const Result<> given = EveryValueGiven(args); !given) {
@@ -446,30 +545,27 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
     } catch (const CLI::ParseError& error) {
         return Fault{ParseErrorLine(error)};
     }
-    request.json = line.json;
-    if (line.placesOption->count() > 0) {
-        if (line.anyBirthFlag() || line.zones || line.jsonOption->count() > 0 ||
-            !line.files.empty() || line.pdfOption->count() > 0 || line.svgOption->count() > 0) {
+    request.json = line.on(Flag::Json);
+    if (line.given(Flag::Places)) {
+        if (line.anyBirthFlag() || line.on(Flag::Zones) || line.given(Flag::Json) ||
+            !line.files.empty() || line.given(Flag::Pdf) || line.given(Flag::ChartSvg)) {
             return Fault{"--places takes no other flags"};
         }
         request.mode = RunMode::Places;
-        request.placesPrefix = line.places;
+        request.placesPrefix = line.text(Flag::Places);
         return request;
     }
-    if (line.pdfOption->count() > 0) {
-        if (line.pdf.empty()) {
-            return RefuseValue("--pdf", line.pdf);
+    for (const auto& [flag, path] : {std::pair{Flag::Pdf, &CommandRequest::pdfPath},
+                                     std::pair{Flag::ChartSvg, &CommandRequest::svgPath}}) {
+        if (line.given(flag)) {
+            if (line.text(flag).empty()) {
+                return RefuseValue(RowOf(flag), line.text(flag));
+            }
+            request.*path = line.text(flag);
         }
-        request.pdfPath = line.pdf;
     }
-    if (line.svgOption->count() > 0) {
-        if (line.svg.empty()) {
-            return RefuseValue("--chart-svg", line.svg);
-        }
-        request.svgPath = line.svg;
-    }
-    if (line.zones) {
-        if (line.anyBirthFlag() || line.jsonOption->count() > 0 || !line.files.empty() ||
+    if (line.on(Flag::Zones)) {
+        if (line.anyBirthFlag() || line.given(Flag::Json) || !line.files.empty() ||
             request.pdfPath || request.svgPath) {
             return Fault{"--zones takes no other flags"};
         }
@@ -492,11 +588,11 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
                      "for the last three), FILE.kvr arguments, --zones or --places; see --help"};
     }
     request.mode = RunMode::Flags;
-    if (line.saveOption->count() > 0) {
-        if (!HasChartExtension(line.save)) {
-            return RefuseValue("--save", line.save);
+    if (line.given(Flag::Save)) {
+        if (!HasChartExtension(line.text(Flag::Save))) {
+            return RefuseValue(RowOf(Flag::Save), line.text(Flag::Save));
         }
-        request.savePath = line.save;
+        request.savePath = line.text(Flag::Save);
     }
     Result<EntryForm> entry = EntryFromFlags(line, request.place);
     if (!entry) {

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kovrel {
@@ -33,6 +34,17 @@ struct CommandRequest {
     std::optional<std::string> pdfPath;
     std::optional<std::string> svgPath;
 };
+
+// A flag of kovrel-reading as --help shows it and as its usage errors describe it.
+struct FlagSummary {
+    std::string_view name;      // "--date"
+    std::string_view valueName; // "YYYY-MM-DD" in --help; empty for a flag that takes no value
+    std::string_view help;
+    std::string_view expects; // "--date expects ..." in a usage error
+};
+
+// Every flag besides --help, in the order --help lists them.
+std::vector<FlagSummary> CommandLineFlags();
 
 // The request of `args` (without the program name). A refused command line is a fault whose
 // message is one line naming the flag and what it expects; the tool exits with status 2.
