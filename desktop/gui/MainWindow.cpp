@@ -232,10 +232,10 @@ void MainWindow::RunCalculation() {
     if (chartWindow_ != nullptr) {
         chartWindow_->showReading(session_);
     }
-    ShowRelationships(1);
+    ShowRelationships(ResultPanel::Natural);
 }
 
-void MainWindow::ShowRelationships(int panel) {
+void MainWindow::ShowRelationships(ResultPanel panel) {
     results_->ShowRelationships(panel);
     updateReadingActions();
 }

@@ -20,6 +20,7 @@ class Dialogs;
 class EntryPanel;
 class RecentFiles;
 class ResultPanels;
+enum class ResultPanel : int;
 class ChartWindow;
 class PositionsStrip;
 
@@ -44,7 +45,7 @@ class MainWindow : public QMainWindow {
     // Calculates the entry panel's entry; on a fault tells the user and moves the focus,
     // otherwise shows the reading on the natural panel.
     void RunCalculation();
-    void ShowRelationships(int panel);
+    void ShowRelationships(ResultPanel panel);
     void ShowEntryPanel();
     void FindCoordinatesOnline();
     void SaveReading();
