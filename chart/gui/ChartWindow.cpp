@@ -5,6 +5,7 @@
 #include "common/gui/QtText.h"
 
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace kovrel {
@@ -36,6 +37,15 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
+    // A window of its own closes as such windows do, with Escape or Ctrl+W (the platform's
+    // Close key where it has one).
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W),
+          QKeySequence(QKeySequence::Close)}) {
+        if (!key.isEmpty()) {
+            connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+        }
+    }
 }
 
 void ChartWindow::showReading(const CalculatedReading& calculated) {

@@ -7,6 +7,7 @@
 #include "chart/gui/ChartWindow.h"
 #include "chart/gui/PositionsStrip.h"
 #include "chart/gui/ReadingPrint.h"
+#include "cli/ReadingReport.h"
 #include "common/ProgramText.h"
 #include "common/gui/Dialogs.h"
 #include "common/gui/QtText.h"
@@ -20,6 +21,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -159,6 +161,14 @@ void MainWindow::buildMenus() {
     exportAction_ = file->addAction(QStringLiteral("Export Reading as P&DF..."));
     exportAction_->setObjectName(QStringLiteral("mnuExportPdf"));
     connect(exportAction_, &QAction::triggered, this, &MainWindow::exportReadingPdf);
+    // Enabled only while a reading is shown, so Ctrl+C still copies text in the entry boxes.
+    copyAction_ = file->addAction(QStringLiteral("&Copy Reading"));
+    copyAction_->setObjectName(QStringLiteral("mnuCopyReading"));
+    copyAction_->setShortcut(QKeySequence::Copy);
+    connect(copyAction_, &QAction::triggered, this, [this] {
+        // The same text kovrel-reading prints for this birth.
+        QGuiApplication::clipboard()->setText(Text(TextReport(session_)));
+    });
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
@@ -249,7 +259,7 @@ void MainWindow::ShowEntryPanel() {
 void MainWindow::updateReadingActions() {
     const bool readingShown = !entryInFront();
     strip_->setVisible(readingShown);
-    for (QAction* action : {printAction_, exportAction_, chartAction_}) {
+    for (QAction* action : {printAction_, exportAction_, chartAction_, copyAction_}) {
         if (action != nullptr) {
             action->setEnabled(readingShown);
         }

@@ -96,6 +96,7 @@ class MainWindow : public QMainWindow {
     QAction* printAction_ = nullptr;
     QAction* exportAction_ = nullptr;
     QAction* chartAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
     QAbstractButton* cmdOpen_ = nullptr;
     QAction* saveAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -235,6 +235,9 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
             MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), QStringLiteral("&Chart"));
         chart->setGeometry(saveLeft - twips.x(kDesign.buttonGap) - buttonWidth, buttonTop,
                            buttonWidth, buttonHeight);
+        // Tab runs left to right, as the buttons stand.
+        QWidget::setTabOrder(chart, save);
+        QWidget::setTabOrder(save, back);
         connect(chart, &QPushButton::clicked, this, &ResultPanels::chartRequested);
         connect(save, &QPushButton::clicked, this, &ResultPanels::saveRequested);
         connect(back, &QPushButton::clicked, this, &ResultPanels::backRequested);

@@ -32,6 +32,18 @@ TEST(ChartWindow, ATopLevelWindowThatFollowsTheReading) {
     EXPECT_EQ(window.chartLayout().centreLines[1], "Bob");
 }
 
+TEST(ChartWindow, ClosesWithEscapeAndCtrlW) {
+    for (const QKeyCombination key :
+         {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::ControlModifier, Qt::Key_W)}) {
+        ChartWindow window;
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, key.key(), key.keyboardModifiers());
+        EXPECT_FALSE(window.isVisible());
+    }
+}
+
 TEST(ChartWindow, ThePictureGrowsWithTheWindow) {
     ChartWindow window;
     window.showReading(AnnCalculated());

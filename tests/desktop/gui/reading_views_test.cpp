@@ -1,9 +1,12 @@
 #include "GuiFixture.h"
+#include "chart/AnnReading.h"
+#include "cli/ReadingReport.h"
 #include "places/gui/PlaceCompleter.h"
 
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
@@ -52,6 +55,18 @@ TEST_F(ReadingViewsTest, PrintAndExportAreEnabledOnlyWhileAReadingIsShown) {
     EXPECT_EQ(action("mnuPrint").shortcut(), QKeySequence(QKeySequence::Print));
     click("cmdBack_0");
     EXPECT_FALSE(action("mnuPrint").isEnabled());
+}
+
+TEST_F(ReadingViewsTest, CopyReadingPutsTheToolsTextOnTheClipboard) {
+    EXPECT_FALSE(action("mnuCopyReading").isEnabled()); // Ctrl+C stays the entry boxes' own
+    calculateNewDelhi();
+    ASSERT_TRUE(action("mnuCopyReading").isEnabled());
+    EXPECT_EQ(action("mnuCopyReading").shortcut(), QKeySequence(QKeySequence::Copy));
+    action("mnuCopyReading").trigger();
+    // What kovrel-reading prints for Ann's birth (the worked New Delhi example).
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QString::fromStdString(TextReport(AnnCalculated())));
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("  Sun      00 Pis 41\n"));
 }
 
 TEST_F(ReadingViewsTest, ExportWritesAPdfNamedAfterThePersonAndPrintOpensThePreview) {

@@ -124,6 +124,16 @@ TEST_F(ResultPanelsTest, BackKeepsTheEntryAndANewCalculationShowsTheNaturalPanel
     EXPECT_EQ(frontResultPanel(), "fraResult_2");
 }
 
+TEST_F(ResultPanelsTest, TabRunsChartSaveBackAsTheButtonsStand) {
+    for (const char* panel : {"0", "2"}) {
+        QWidget& chart = get<QWidget>(QStringLiteral("cmdChart_") + panel);
+        QWidget& save = get<QWidget>(QStringLiteral("cmdSave_") + panel);
+        ASSERT_LT(chart.x(), save.x());
+        EXPECT_EQ(chart.nextInFocusChain(), &save) << panel;
+        EXPECT_EQ(save.nextInFocusChain(), &get<QWidget>(QStringLiteral("cmdBack_") + panel));
+    }
+}
+
 TEST_F(ResultPanelsTest, SecondCalculationReplacesEveryCell) {
     clickTab(2);
     click("cmdBack_2");
