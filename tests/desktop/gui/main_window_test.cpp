@@ -104,12 +104,12 @@ TEST_F(MainWindowTest, MenusHoldTheirEntries) {
         return list;
     };
     EXPECT_EQ(get<QMenu>("mnuFile").title(), "&File");
-    // The two specified entries, with open, save, the recent readings and the printed reading
-    // between them.
+    // The two specified entries, with open, save, the recent readings, the printed reading and
+    // copying between them.
     EXPECT_EQ(texts(get<QMenu>("mnuFile")),
               (QStringList{"Get My &Rasi Chart", "-", "&Open Reading...", "&Save Reading...",
                            "Rece&nt Readings", "-", "Show Rasi &Chart...", "&Print Reading...",
-                           "Export Reading as P&DF...", "-", "&Exit"}));
+                           "Export Reading as P&DF...", "&Copy Reading", "-", "&Exit"}));
     EXPECT_EQ(get<QMenu>("mnuFile").actions()[0], &action("mnuCalculate"));
     EXPECT_EQ(get<QMenu>("mnuHelp").title(), "&Help");
     EXPECT_EQ(texts(get<QMenu>("mnuHelp")),
