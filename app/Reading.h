@@ -3,6 +3,9 @@
 #include "common/BirthDetails.h"
 #include "positions/Placements.h"
 #include "relationships/RelationshipRules.h"
+#include "sky/PreciseSky.h"
+
+#include <array>
 
 #include <limits>
 #include <string>
@@ -29,6 +32,22 @@ struct CalculatedReading {
     BirthDetails birth;
     int zoneRow = 0;
     Reading reading;
+    // Which positions `reading` holds. In precise mode its placements and relationships come
+    // from the precise signs.
+    PositionsChoice positions{};
+    // The sidereal ascendant in degrees, with the ayanamsa of the positions in use; not a number
+    // until a precise sky has been computed.
+    double ascendant = std::numeric_limits<double>::quiet_NaN();
+    // In classic mode, where the precise ephemeris puts a planet in another sign than the
+    // placement shown: its precise sidereal longitude in degrees. Not a number where the two
+    // agree, and always in precise mode.
+    std::array<double, kPlanetCount> secondOpinion = NoSecondOpinion();
+
+    static constexpr std::array<double, kPlanetCount> NoSecondOpinion() {
+        std::array<double, kPlanetCount> none{};
+        none.fill(std::numeric_limits<double>::quiet_NaN());
+        return none;
+    }
 };
 
 // Ayanamsa, Moon, the six planets and the relationships, in their fixed order. A step that

@@ -11,6 +11,17 @@ namespace kovrel {
 // the default everywhere.
 enum class AyanamsaKind : int { Lahiri, Raman, Krishnamurti };
 
+// Classic computes as the program always has; precise takes the placements, and every
+// relationship read from them, from the accurate ephemeris below.
+enum class PositionsMode : int { Classic, Precise };
+
+// The user's choice. It lives in the settings, never in a saved reading.
+struct PositionsChoice {
+    PositionsMode mode = PositionsMode::Classic;
+    AyanamsaKind ayanamsa = AyanamsaKind::Lahiri;
+    bool operator==(const PositionsChoice&) const = default;
+};
+
 // What an accurate ephemeris gives for one instant and place: geocentric apparent longitudes
 // (light time, aberration, precession and nutation of date) made sidereal with the chosen
 // ayanamsa. Every angle is in degrees, 0 <= x < 360; planets run in `Planet` order.

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "sky/PreciseSky.h"
+
+#include <string>
+#include <string_view>
+
+namespace kovrel {
+
+// "Lahiri", "Raman", "Krishnamurti".
+std::string_view AyanamsaName(AyanamsaKind kind);
+
+// What a view writes next to whose reading it is: "Precise positions, Lahiri ayanamsa", and
+// nothing for classic positions, which look exactly as they always have.
+std::string PositionsCaption(const PositionsChoice& choice);
+
+} // namespace kovrel
