@@ -214,12 +214,12 @@ TEST(ExportCli, OnlyAPictureRequestThatParsesIsHandedOver) {
 TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     std::vector<std::string> written;
     ReadingExports exports;
-    exports.pdf = [&](const std::string& path, const Session& session) {
+    exports.pdf = [&](const std::string& path, const Session& session, ChartStyle) {
         written.push_back("pdf " + path + " " + session.birth.Name + " " +
                           std::string(ZoneRowText(session.zoneRow)));
         return Success();
     };
-    exports.svg = [&](const std::string& path, const Session&) {
+    exports.svg = [&](const std::string& path, const Session&, ChartStyle) {
         written.push_back("svg " + path);
         return path == "bad.svg" ? Result<>(Fault{"The disk is full."}) : Success();
     };
