@@ -61,6 +61,8 @@ constexpr double kNorthCaptionPadding = 0.02;
 constexpr double kNorthNumberHeight = 0.032;
 constexpr double kNorthPlanetHeight = 0.034;
 constexpr double kNorthLineAdvance = 1.05;
+// Below this share of the largest planet size a crowded house shrinks alone.
+constexpr double kCrowdedFloor = 0.6;
 // A text is measured at one size and scaled; this leaves room for the rounding of font sizes.
 constexpr double kFitSlack = 0.97;
 
@@ -110,8 +112,8 @@ std::vector<TextLine> LinesOf(const ChartBox& box, const ChartLayout& layout,
         lines.push_back({Text(layout.ascendantLabel), colours.centre});
     }
     for (const ChartPlanet& planet : box.planets) {
-        lines.push_back({QString::fromStdString(planet.label), colours.planets,
-                         planet.secondOpinion});
+        lines.push_back(
+            {QString::fromStdString(planet.label), colours.planets, planet.secondOpinion});
     }
     return lines;
 }
@@ -289,7 +291,8 @@ void PaintNorthIndian(QPainter& painter, const QRectF& frame, const ChartLayout&
     painter.setPen(thin);
     painter.drawLine(at({0.0, 0.0}), at({1.0, 1.0}));
     painter.drawLine(at({1.0, 0.0}), at({0.0, 1.0}));
-    painter.drawPolygon(QPolygonF({at({0.5, 0.0}), at({1.0, 0.5}), at({0.5, 1.0}), at({0.0, 0.5})}));
+    painter.drawPolygon(
+        QPolygonF({at({0.5, 0.0}), at({1.0, 0.5}), at({0.5, 1.0}), at({0.0, 0.5})}));
     painter.setPen(thick);
     painter.drawRect(square);
 
@@ -306,9 +309,10 @@ void PaintNorthIndian(QPainter& painter, const QRectF& frame, const ChartLayout&
         houseLines[static_cast<std::size_t>(box.house)] = LinesOf(box, layout, colours);
     }
 
-    // One planet size for every house: the largest at which every house's lines fit its room,
-    // each house on one line a planet or, where that is smaller, with names over degrees. Widths
-    // and heights are measured at the largest size and scale with it.
+    // One planet size for the houses: the largest at which every house's lines fit its room,
+    // each house on one line a planet or, where that is larger, with names over degrees. A house
+    // crowded below the floor shrinks alone rather than shrinking every other. Widths and
+    // heights are measured at the largest size and scale with it.
     const double largest = side * kNorthPlanetHeight;
     const QFont measureFont = FontOfHeight(painter, largest, true);
     const double lineHeight = QFontMetricsF(measureFont, painter.device()).height();
@@ -324,25 +328,26 @@ void PaintNorthIndian(QPainter& painter, const QRectF& frame, const ChartLayout&
         return std::min({largest, byWidth, byHeight});
     };
     std::array<double, 12> oneLine{};
-    double units = largest;
+    std::array<double, 12> best{};
+    double common = largest;
     for (std::size_t house = 0; house < houseLines.size(); ++house) {
         if (houseLines[house].empty()) {
             continue;
         }
         const QRectF room = roomOf(NorthIndianHouses[house].room);
         oneLine[house] = fitted(houseLines[house], room);
-        units = std::min(
-            units, std::max(oneLine[house], fitted(SplitLines(houseLines[house]), room)));
+        best[house] = std::max(oneLine[house], fitted(SplitLines(houseLines[house]), room));
+        common = std::min(common, std::max(best[house], largest * kCrowdedFloor));
     }
-    units *= kFitSlack;
-    const QFont planetFont = FontOfHeight(painter, units, true);
-    const QFontMetricsF planetMetrics(planetFont, painter.device());
     for (std::size_t house = 0; house < houseLines.size(); ++house) {
+        const double units = std::min(common, best[house]) * kFitSlack;
         const bool split = oneLine[house] * kFitSlack < units;
         const std::vector<TextLine> lines =
             split ? SplitLines(houseLines[house]) : houseLines[house];
+        const QFont planetFont = FontOfHeight(painter, units, true);
         const QRectF room = roomOf(NorthIndianHouses[house].room);
-        const double advance = planetMetrics.height() * kNorthLineAdvance;
+        const double advance =
+            QFontMetricsF(planetFont, painter.device()).height() * kNorthLineAdvance;
         double y = room.center().y() - advance * static_cast<double>(lines.size()) / 2.0;
         for (const TextLine& line : lines) {
             DrawLine(painter, room.center().x() - LineWidth(line, planetFont, painter) / 2.0, y,

@@ -329,9 +329,8 @@ Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calcula
     return Success();
 }
 
-std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent,
-                                                      const CalculatedReading& calculated,
-                                                      ChartStyle chartStyle) {
+std::unique_ptr<QPrintPreviewDialog>
+MakePrintPreview(QWidget* parent, const CalculatedReading& calculated, ChartStyle chartStyle) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
     dialog->setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - Print Reading"));

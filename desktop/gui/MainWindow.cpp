@@ -279,8 +279,7 @@ void MainWindow::showChartWindow() {
 
 void MainWindow::printReading() {
     // This run alone owns the preview; the window is its parent only to place it over the window.
-    std::unique_ptr<QPrintPreviewDialog> preview =
-        MakePrintPreview(this, session_, chartStyle());
+    std::unique_ptr<QPrintPreviewDialog> preview = MakePrintPreview(this, session_, chartStyle());
     dialogs_.runModal(*preview);
 }
 
