@@ -44,6 +44,7 @@ enum class Flag {
     Places,
     Pdf,
     ChartSvg,
+    ChartStyle,
     Json,
     Zones,
     Save
@@ -303,6 +304,12 @@ constexpr FlagRow kFlags[] = {
      .summary = {"--chart-svg", "FILE.svg", "Also write the rasi chart as an SVG picture",
                  "a file name for the chart picture"},
      .rank = 14},
+    {.id = Flag::ChartStyle,
+     .summary = {"--chart-style", "south|north",
+                 "Draw the chart of --pdf and --chart-svg South Indian (the default) or North "
+                 "Indian",
+                 "south or north"},
+     .rank = 17},
     {.id = Flag::Json,
      .summary = {"--json", "", "One JSON object per reading, one per line", "no value"},
      .rank = 16},
@@ -416,7 +423,8 @@ struct CommandLine {
             "refused unless --zone is given. --places PREFIX lists the atlas places.\n"
             "\n"
             "--pdf and --chart-svg write the printed reading and the chart picture of a reading\n"
-            "from flags or of a single saved reading; the reading is printed as well.\n"
+            "from flags or of a single saved reading; the reading is printed as well. Both draw\n"
+            "the chart in the style --chart-style names.\n"
             "\n"
             "Every entry passes the window's own checks before it is calculated, and a saved\n"
             "reading is opened exactly as the window opens it.\n"
@@ -548,7 +556,8 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
     request.json = line.on(Flag::Json);
     if (line.given(Flag::Places)) {
         if (line.anyBirthFlag() || line.on(Flag::Zones) || line.given(Flag::Json) ||
-            !line.files.empty() || line.given(Flag::Pdf) || line.given(Flag::ChartSvg)) {
+            !line.files.empty() || line.given(Flag::Pdf) || line.given(Flag::ChartSvg) ||
+            line.given(Flag::ChartStyle)) {
             return Fault{"--places takes no other flags"};
         }
         request.mode = RunMode::Places;
@@ -564,9 +573,16 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
             request.*path = line.text(flag);
         }
     }
+    if (line.given(Flag::ChartStyle)) {
+        const auto style = ChartStyleOfWord(line.text(Flag::ChartStyle));
+        if (!style) {
+            return RefuseValue(RowOf(Flag::ChartStyle), line.text(Flag::ChartStyle));
+        }
+        request.chartStyle = *style;
+    }
     if (line.on(Flag::Zones)) {
         if (line.anyBirthFlag() || line.given(Flag::Json) || !line.files.empty() ||
-            request.pdfPath || request.svgPath) {
+            request.pdfPath || request.svgPath || line.given(Flag::ChartStyle)) {
             return Fault{"--zones takes no other flags"};
         }
         request.mode = RunMode::Zones;

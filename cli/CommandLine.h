@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/EntryForm.h"
+#include "chart/ChartStyle.h"
 #include "common/Result.h"
 #include "places/Atlas.h"
 #include "places/ZoneChoice.h"
@@ -33,6 +34,7 @@ struct CommandRequest {
     std::string placesPrefix;          // Places
     std::optional<std::string> pdfPath;
     std::optional<std::string> svgPath;
+    ChartStyle chartStyle = ChartStyle::South; // of the chart in both pictures
 };
 
 // A flag of kovrel-reading as --help shows it and as its usage errors describe it.

@@ -2,8 +2,11 @@
 #include "chart/gui/ChartWindow.h"
 #include "chart/gui/PositionsStrip.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -65,6 +68,46 @@ TEST(ChartWindow, ThePictureGrowsWithTheWindow) {
     };
     // Lines and letters are drawn larger, so more ink covers the larger window.
     EXPECT_GT(darkPixels(large), darkPixels(small) * 2);
+}
+
+TEST(ChartWindow, TheStyleIsChosenByKeyboardAndKeptForTheNextWindow) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QSettings settings(folder.filePath("kovrel.ini"), QSettings::IniFormat);
+    {
+        ChartWindow window(nullptr, &settings);
+        window.showReading(AnnCalculated());
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QComboBox* choice = window.styleChoice();
+        EXPECT_EQ(choice->accessibleName(), "Chart style");
+        ASSERT_EQ(choice->count(), 2);
+        EXPECT_EQ(choice->itemText(0), "South Indian");
+        EXPECT_EQ(choice->itemText(1), "North Indian");
+        EXPECT_EQ(window.chartStyle(), ChartStyle::South);
+        EXPECT_EQ(window.chartLayout().style, ChartStyle::South);
+
+        // Alt+S reaches the choice, Down picks the next style.
+        QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+        ASSERT_TRUE(choice->hasFocus());
+        QTest::keyClick(choice, Qt::Key_Down);
+        EXPECT_EQ(window.chartStyle(), ChartStyle::North);
+        EXPECT_EQ(window.chartLayout().style, ChartStyle::North);
+        // The reading on show is drawn again, not lost.
+        EXPECT_EQ(window.chartLayout().centreLines[1], "Ann");
+    }
+    EXPECT_EQ(QSettings(folder.filePath("kovrel.ini"), QSettings::IniFormat)
+                  .value(ChartWindow::ChartStyleKey()),
+              "north");
+
+    ChartWindow next(nullptr, &settings);
+    EXPECT_EQ(next.chartStyle(), ChartStyle::North);
+    EXPECT_EQ(next.styleChoice()->currentText(), "North Indian");
+    next.showReading(AnnCalculated());
+    EXPECT_EQ(next.chartLayout().style, ChartStyle::North);
+    // Without settings the choice starts at the default.
+    EXPECT_EQ(ChartWindow().chartStyle(), ChartStyle::South);
 }
 
 TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
