@@ -78,7 +78,7 @@ double Growth(const BodyFile& body, int coordinate) {
 }
 
 bool ReadSeries(const std::string& path, const BodyFile& body, int coordinate, int power,
-                std::vector<Term>& kept) {
+                std::vector<Term>& kept, std::size_t& published) {
     std::ifstream in(path);
     if (!in) {
         std::cerr << "kovrel_make_vsop: cannot read " << path << '\n';
@@ -107,6 +107,7 @@ bool ReadSeries(const std::string& path, const BodyFile& body, int coordinate, i
         }
         if (std::fabs(a) * scale >= kSmallestEffect) {
             kept.push_back(term);
+            ++published;
         }
     }
     while (kept.size() % vsop::kLanes != 0) {
@@ -145,16 +146,18 @@ int main(int argc, char** argv) {
     std::ostringstream table;
     std::size_t planetTerms = 0;
     std::size_t earthTerms = 0;
+    std::size_t padded = 0;
     for (int b = 0; b < vsop::kBodyCount; ++b) {
         const BodyFile& body = kBodies[b];
         std::vector<Term> terms;
         std::vector<std::size_t> start;
+        std::size_t published = 0;
         for (int coordinate = 0; coordinate < vsop::kCoordinateCount; ++coordinate) {
             for (int power = 0; power < vsop::kPowerCount; ++power) {
                 start.push_back(terms.size());
                 const std::string path = folder + "/" + std::string(body.name) + "." +
                                          kCoordinates[coordinate] + std::to_string(power) + ".vsop";
-                if (!ReadSeries(path, body, coordinate, power, terms)) {
+                if (!ReadSeries(path, body, coordinate, power, terms, published)) {
                     return 1;
                 }
             }
@@ -164,7 +167,8 @@ int main(int argc, char** argv) {
             std::cerr << "kovrel_make_vsop: too many terms for " << body.name << '\n';
             return 1;
         }
-        (body.name == "earth" ? earthTerms : planetTerms) += terms.size();
+        (body.name == "earth" ? earthTerms : planetTerms) += published;
+        padded += terms.size() - published;
         const std::string stem = "k" + std::to_string(b);
         WriteColumn(out, stem + "Amplitude", terms, &Term::amplitude);
         WriteColumn(out, stem + "Phase", terms, &Term::phase);
@@ -189,6 +193,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << "kovrel_make_vsop: " << planetTerms << " terms for the five planets, "
-              << earthTerms << " for the Earth (with padding)\n";
+              << earthTerms << " for the Earth, " << padded << " zero terms of padding\n";
     return 0;
 }
