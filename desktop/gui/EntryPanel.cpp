@@ -279,12 +279,21 @@ void EntryPanel::addPlaceNote(QGridLayout& grid, int row) {
 void EntryPanel::connectPlaceAssistant() {
     placeAssistant_ = std::make_unique<PlaceAssistant>(
         txtCity_, placeNote_, [this] { return entry(); },
-        [this](const EntryForm& form) { setEntry(form); });
-    connect(cboTimeZone_, &QComboBox::activated, placeAssistant_.get(),
-            &PlaceAssistant::zoneChosenByHand);
-    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_}) {
-        connect(list, &QComboBox::currentIndexChanged, placeAssistant_.get(),
-                &PlaceAssistant::dateOrTimeChanged);
+        [this](const EntryForm& form) { showEntry(form); });
+    PlaceAssistant* assistant = placeAssistant_.get();
+    // Only the user activates the list and clicks the box; the owner's writes do neither.
+    connect(cboTimeZone_, &QComboBox::activated, assistant, &PlaceAssistant::zoneChosenByHand);
+    connect(chkDST_, &QCheckBox::clicked, assistant, &PlaceAssistant::zoneChosenByHand);
+    for (QComboBox* list : {cboDate_, cboMonth_, cboYear_, cboHour_, cboMinute_, cboTimeZone_}) {
+        connect(list, &QComboBox::currentIndexChanged, assistant, &PlaceAssistant::formChanged);
+    }
+    for (FilteredLineEdit* box :
+         {txtLatDeg_, txtLatMin_, txtLonDeg_, txtLonMin_, txtCity_, txtState_, txtCountry_}) {
+        connect(box, &QLineEdit::textChanged, assistant, &PlaceAssistant::formChanged);
+    }
+    const QList<QAbstractButton*> options = {optNorth_, optSouth_, optEast_, optWest_, chkDST_};
+    for (QAbstractButton* option : options) {
+        connect(option, &QAbstractButton::toggled, assistant, &PlaceAssistant::formChanged);
     }
 }
 
@@ -339,6 +348,11 @@ EntryForm EntryPanel::entry() const {
 }
 
 void EntryPanel::setEntry(const EntryForm& form) {
+    placeAssistant_->forget();
+    showEntry(form);
+}
+
+void EntryPanel::showEntry(const EntryForm& form) {
     txtName_->setText(Text(form.name));
     txtLatDeg_->setText(Text(form.latDeg));
     txtLatMin_->setText(Text(form.latMin));

@@ -32,6 +32,8 @@ class EntryPanel : public QGroupBox {
     ~EntryPanel() override;
 
     EntryForm entry() const;
+    // Puts a whole form into the boxes, as opening a reading does: the place assistant forgets
+    // the place it filled.
     void setEntry(const EntryForm& form);
 
     // Moves the focus to the box a fault is about, or selects the option it names.
@@ -70,6 +72,7 @@ class EntryPanel : public QGroupBox {
     FilteredLineEdit* degreeBox(const QString& name);
     FilteredLineEdit* lettersBox(const QString& name);
     void connectPlaceAssistant();
+    void showEntry(const EntryForm& form);
     void setKeyboardOrder();
     void connectFilter(FilteredLineEdit* box);
     FilteredLineEdit* textBox(EntryControl control) const;

@@ -162,7 +162,7 @@ TEST_F(ReadingViewsTest, ChoosingAPlaceFillsThePlaceAndTheZoneInForce) {
     EXPECT_EQ(form.longitude, LongitudeChoice::East);
     EXPECT_EQ(ListItemText(EntryList::TimeZone, form.zoneIndex), "Indian Time, IST, +5.3");
     EXPECT_FALSE(form.dst);
-    EXPECT_TRUE(label("lblPlaceNote").contains("Asia/Kolkata"));
+    EXPECT_TRUE(label("lblPlaceNote").contains("5 h 30 min ahead of Greenwich"));
 }
 
 TEST_F(ReadingViewsTest, ArrowKeysAndEnterChooseAPlaceWithoutTheLettersMessage) {
