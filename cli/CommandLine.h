@@ -4,6 +4,7 @@
 #include "common/Result.h"
 #include "places/Atlas.h"
 #include "places/ZoneChoice.h"
+#include "sky/PreciseSky.h"
 
 #include <optional>
 #include <string>
@@ -33,6 +34,7 @@ struct CommandRequest {
     std::string placesPrefix;          // Places
     std::optional<std::string> pdfPath;
     std::optional<std::string> svgPath;
+    PositionsChoice positions; // Files and Flags
 };
 
 // A flag of kovrel-reading as --help shows it and as its usage errors describe it.

@@ -172,6 +172,27 @@ class PageWriter {
         y_ += Mm(6);
     }
 
+    // Small lines under a table, such as its footnotes.
+    void Notes(const std::vector<std::string>& notes) {
+        if (notes.empty()) {
+            return;
+        }
+        const QFont font = ChartFont(9);
+        const QFontMetricsF metrics(font, &device_);
+        const double line = metrics.height() * 1.25;
+        Need(line * static_cast<double>(notes.size()));
+        for (const std::string& note : notes) {
+            if (painter_ != nullptr) {
+                painter_->setFont(font);
+                painter_->setPen(Qt::black);
+                painter_->drawText(QRectF(body_.left(), y_, body_.width(), line),
+                                   Qt::AlignLeft | Qt::AlignVCenter, Text(note));
+            }
+            y_ += line;
+        }
+        y_ += line * 0.6;
+    }
+
     void NewPage() {
         if (painter_ != nullptr) {
             device_.newPage();
@@ -202,7 +223,10 @@ class PageWriter {
         painter_->setFont(font);
         painter_->setPen(QColor(60, 60, 60));
         const QRectF head(page_.left(), page_.top(), page_.width(), metrics.height());
-        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, Text(document_.header));
+        const std::string who = document_.positionsCaption.empty()
+                                    ? document_.header
+                                    : document_.header + " - " + document_.positionsCaption;
+        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, Text(who));
         painter_->drawText(head, Qt::AlignRight | Qt::AlignVCenter, Text(document_.heading));
         const QRectF foot(page_.left(), page_.bottom() - metrics.height(), page_.width(),
                           metrics.height());
@@ -231,6 +255,7 @@ int LayOut(PageWriter& writer, const ReadingDocument& document) {
     writer.Fields(document.birthDetails);
     writer.Chart(document.chart, writer.Mm(112));
     writer.Table(document.positions);
+    writer.Notes(document.positionNotes);
     writer.NewPage();
     for (const DocumentTable& table : document.relationships) {
         writer.Table(table);
