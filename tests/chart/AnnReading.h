@@ -3,6 +3,7 @@
 // Ann's New Delhi reading, computed the way the window computes it.
 
 #include "Examples.h"
+#include "app/Calculation.h"
 #include "app/EntryForm.h"
 #include "app/Reading.h"
 
@@ -17,8 +18,9 @@ inline int AnnZoneRow() {
 inline Reading AnnReading() {
     return ComputeReading(AnnBirth());
 }
+// With the precise sky beside it, in classic positions, as the window shows it at first.
 inline CalculatedReading AnnCalculated() {
-    return {AnnBirth(), AnnZoneRow(), AnnReading()};
+    return CalculateReading(AnnBirth(), AnnZoneRow(), PositionsChoice{});
 }
 
 } // namespace kovrel::test

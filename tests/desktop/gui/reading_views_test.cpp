@@ -38,7 +38,7 @@ TEST_F(ReadingViewsTest, StripShowsWhoseReadingAndThePlacementsOnlyWithTheResult
     for (int i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(label(QStringLiteral("lblPosition_%1").arg(i)), expected[i]);
     }
-    EXPECT_EQ(get<QLabel>("lblPosition_0").toolTip(), "Pisces");
+    EXPECT_TRUE(get<QLabel>("lblPosition_0").toolTip().startsWith("Pisces"));
     EXPECT_TRUE(label("lblReadingOf").contains("Ann"));
     click("cmdBack_0");
     EXPECT_FALSE(get<QWidget>("fraPositions").isVisible());
