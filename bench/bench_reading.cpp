@@ -1,8 +1,9 @@
-// One whole reading per iteration: ayanamsa, Moon, the six planets, the seven placements and the
-// 49 compound cells, over a spread of births that the entry panel accepts.
+// Whole readings over a spread of births that the entry panel accepts: the classic one (ayanamsa,
+// Moon, the six planets, the seven placements and the 49 compound cells) and the precise sky.
 #include "app/ChartFile.h"
 #include "app/Reading.h"
 #include "app/TimeZoneCatalog.h"
+#include "sky/PreciseSky.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,6 +65,21 @@ void BM_WholeReading(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_WholeReading);
+
+// The precise route for one birth: the seven bodies, the ayanamsa and the ascendant. Target: at
+// most half of what Swiss Ephemeris' built-in (Moshier) mode takes for the seven bodies alone,
+// 60-90 us on the development machines, so 30-45 us.
+void BM_PreciseReading(benchmark::State& state) {
+    const std::vector<kovrel::BirthDetails> births = SpreadOfBirths(512);
+    std::size_t k = 0;
+    for (auto _ : state) {
+        kovrel::PreciseSky sky = kovrel::PreciseSkyOf(births[k], kovrel::AyanamsaKind::Lahiri);
+        benchmark::DoNotOptimize(sky);
+        k = (k + 1) % births.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PreciseReading);
 
 // Opening a sparse 1 GB file that is one line without an end: refused after reading a few
 // pieces of it. Target: well under a millisecond, and the peak resident size (reported as

@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config clang-format git
     qt6-base-dev qt6-svg-dev libgl-dev
     nlohmann-json3-dev libcli11-dev
-    libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata
+    libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata liberfa-dev kstars-data
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
@@ -15,7 +15,7 @@ packages=(
 )
 if [ "${1:-}" = "--runtime-only" ]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev libcli11-dev
-              libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata
+              libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata liberfa-dev kstars-data
               libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils librsvg2-bin gzip)
 fi
 
