@@ -9,8 +9,10 @@
 namespace kovrel {
 
 Reading ComputeReading(const BirthDetails& details, const Reading& previous) {
-    const double ayanamsa = ComputeAyanamsa(details);
-    const double moon = MoonSiderealLongitude(details);
+    // The Moon and the ayanamsa share the engine's birth instant: form it once.
+    const EngineInstant instant = EngineBirthInstant(details);
+    const double ayanamsa = AyanamsaAt(AyanamsaTimeArgument(instant));
+    const double moon = MoonSiderealLongitude(instant);
     // A universal date and time that cannot be formed stops the placement step: the placements
     // of the previous calculation stay, and the relationships are read from them.
     const Result<Placements> formed = ComputePlanetPlacements(details, ayanamsa, moon);

@@ -1,7 +1,9 @@
 #include "chart/ChartLayout.h"
 
 #include "chart/BirthTexts.h"
+#include "sky/SkyTexts.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace kovrel {
@@ -28,32 +30,66 @@ std::string ChartPlanetLabel(int planet, const Placement& placement) {
     return label;
 }
 
-ChartLayout SouthIndianChart(const CalculatedReading& calculated) {
+std::string AscendantLabel(double ascendant) {
+    const auto parts = std::isnan(ascendant) ? std::nullopt : PartsOf(PlacementOf(ascendant));
+    if (!parts) {
+        return {};
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, "Asc %02d\u00B0%02d'", parts->degrees, parts->minutes);
+    return text;
+}
+
+ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style) {
     const BirthDetails& birth = calculated.birth;
     const Reading& reading = calculated.reading;
     ChartLayout layout;
-    for (int sign = 0; sign < 12; ++sign) {
-        layout.boxes[static_cast<std::size_t>(sign)].sign = sign;
-        layout.boxes[static_cast<std::size_t>(sign)].cell =
-            SouthIndianCells[static_cast<std::size_t>(sign)];
+    layout.style = style;
+    layout.ascendantLabel = AscendantLabel(calculated.ascendant);
+    if (!layout.ascendantLabel.empty()) {
+        layout.risingSign = PlacementOf(calculated.ascendant).sign();
     }
+    const int firstHouse = layout.risingSign.value_or(0);
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        ChartBox& box = layout.boxes[static_cast<std::size_t>(sign)];
+        box.sign = sign;
+        box.cell = SouthIndianCells[static_cast<std::size_t>(sign)];
+        box.house = (sign - firstHouse + kSignCount) % kSignCount;
+    }
+    bool anyDisputed = false;
     for (int planet = 0; planet < kPlanetCount; ++planet) {
         const Placement& placement = reading.PlanetPlacements[static_cast<std::size_t>(planet)];
         // A placement without a sign (no calculation yet) has no box to stand in.
         if (placement.hasSign()) {
+            const bool disputed =
+                !std::isnan(calculated.secondOpinion[static_cast<std::size_t>(planet)]);
+            anyDisputed = anyDisputed || disputed;
             layout.boxes[static_cast<std::size_t>(placement.sign())].planets.push_back(
-                {planet, ChartPlanetLabel(planet, placement)});
+                {planet, ChartPlanetLabel(planet, placement), disputed});
         }
     }
     layout.centreLines.emplace_back(kChartTitle);
-    for (std::string line :
-         {birth.Name, BirthDateText(birth), BirthTimeText(birth), BirthPlaceText(birth)}) {
+    for (std::string line : {birth.Name, PositionsCaption(calculated.positions),
+                             BirthDateText(birth), BirthTimeText(birth), BirthPlaceText(birth)}) {
         if (!line.empty()) {
             layout.centreLines.push_back(std::move(line));
         }
     }
-    layout.centreLines.emplace_back(kFixedSignsNote);
+    if (!layout.risingSign) {
+        layout.centreLines.emplace_back(kFixedSignsNote);
+    }
+    if (anyDisputed) {
+        layout.centreLines.emplace_back(kSecondOpinionLegend);
+    }
     return layout;
+}
+
+ChartLayout SouthIndianChart(const CalculatedReading& calculated) {
+    return ChartOf(calculated, ChartStyle::South);
+}
+
+ChartLayout NorthIndianChart(const CalculatedReading& calculated) {
+    return ChartOf(calculated, ChartStyle::North);
 }
 
 } // namespace kovrel

@@ -5,6 +5,7 @@
 // reports all say them with these.
 
 #include "app/Reading.h"
+#include "chart/ChartLayout.h"
 #include "common/Planets.h"
 #include "positions/Placements.h"
 
@@ -24,12 +25,9 @@ std::optional<Placement> AscendantPlacement(const CalculatedReading& calculated)
 // sign", for the planet in the reading's own placements; "" for a planet without a sign.
 std::string DignityTextOf(const CalculatedReading& calculated, Planet planet);
 
-// Follows a planet whose sign a precise ephemeris puts elsewhere, in the strip and in the printed
-// table, and leads the printed footnote that says where.
-inline constexpr std::string_view kSecondOpinionMark = "\u2020";
-
 // "A precise ephemeris puts Mars at 29° 58' Sagittarius", where the reading has a second
-// opinion on the planet's sign; "" where it has none.
+// opinion on the planet's sign; "" where it has none. The strip and the printed table mark such
+// a planet with the chart's kSecondOpinionMark, and the printed footnote starts with it.
 std::string SecondOpinionText(const CalculatedReading& calculated, Planet planet);
 
 // Those texts for every planet that has one, in planet order.

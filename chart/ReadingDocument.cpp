@@ -56,7 +56,7 @@ std::string DegreesText(const Placement& placement) {
 
 } // namespace
 
-ReadingDocument MakeReadingDocument(const CalculatedReading& calculated) {
+ReadingDocument MakeReadingDocument(const CalculatedReading& calculated, ChartStyle chartStyle) {
     const BirthDetails& birth = calculated.birth;
     const int zoneRow = calculated.zoneRow;
     const Reading& reading = calculated.reading;
@@ -78,7 +78,7 @@ ReadingDocument MakeReadingDocument(const CalculatedReading& calculated) {
         {"Longitude", LongitudeText(birth)},
         {"Ayanamsa", AyanamsaText(reading.Ayanamsa)},
     };
-    document.chart = SouthIndianChart(calculated);
+    document.chart = ChartOf(calculated, chartStyle);
 
     document.positions.title = "Planet Positions";
     document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees",

@@ -45,7 +45,9 @@ struct ReadingDocument {
     std::array<DocumentTable, 3> relationships;
 };
 
-ReadingDocument MakeReadingDocument(const CalculatedReading& calculated);
+// The chart is drawn in `chartStyle`, as the chart window shows it.
+ReadingDocument MakeReadingDocument(const CalculatedReading& calculated,
+                                    ChartStyle chartStyle = ChartStyle::South);
 
 // The relationship tables of the document, which the tool's text report prints too: a list
 // panel's table (planet, friends, enemies, neutrals) and the compound grid.

@@ -45,6 +45,7 @@ enum class Flag {
     Places,
     Pdf,
     ChartSvg,
+    ChartStyle,
     Json,
     Zones,
     Save,
@@ -306,6 +307,12 @@ constexpr FlagRow kFlags[] = {
      .summary = {"--chart-svg", "FILE.svg", "Also write the rasi chart as an SVG picture",
                  "a file name for the chart picture"},
      .rank = 14},
+    {.id = Flag::ChartStyle,
+     .summary = {"--chart-style", "south|north",
+                 "Draw the chart of --pdf and --chart-svg South Indian (the default) or North "
+                 "Indian",
+                 "south or north"},
+     .rank = 17},
     {.id = Flag::Json,
      .summary = {"--json", "", "One JSON object per reading, one per line", "no value"},
      .rank = 16},
@@ -429,7 +436,8 @@ struct CommandLine {
             "refused unless --zone is given. --places PREFIX lists the atlas places.\n"
             "\n"
             "--pdf and --chart-svg write the printed reading and the chart picture of a reading\n"
-            "from flags or of a single saved reading; the reading is printed as well.\n"
+            "from flags or of a single saved reading; the reading is printed as well. Both draw\n"
+            "the chart in the style --chart-style names.\n"
             "\n"
             "--positions precise takes the placements and the relationships from an accurate\n"
             "ephemeris with the --ayanamsa chosen; the JSON object's \"precise\" key gives those\n"
@@ -587,7 +595,7 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
     if (line.given(Flag::Places)) {
         if (line.anyBirthFlag() || line.on(Flag::Zones) || line.given(Flag::Json) ||
             positionsGiven || !line.files.empty() || line.given(Flag::Pdf) ||
-            line.given(Flag::ChartSvg)) {
+            line.given(Flag::ChartSvg) || line.given(Flag::ChartStyle)) {
             return Fault{"--places takes no other flags"};
         }
         request.mode = RunMode::Places;
@@ -603,9 +611,16 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
             request.*path = line.text(flag);
         }
     }
+    if (line.given(Flag::ChartStyle)) {
+        const auto style = ChartStyleOfWord(line.text(Flag::ChartStyle));
+        if (!style) {
+            return RefuseValue(RowOf(Flag::ChartStyle), line.text(Flag::ChartStyle));
+        }
+        request.chartStyle = *style;
+    }
     if (line.on(Flag::Zones)) {
         if (line.anyBirthFlag() || line.given(Flag::Json) || !line.files.empty() ||
-            request.pdfPath || request.svgPath || positionsGiven) {
+            request.pdfPath || request.svgPath || line.given(Flag::ChartStyle) || positionsGiven) {
             return Fault{"--zones takes no other flags"};
         }
         request.mode = RunMode::Zones;

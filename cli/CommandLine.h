@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/EntryForm.h"
+#include "chart/ChartStyle.h"
 #include "common/Result.h"
 #include "places/Atlas.h"
 #include "places/ZoneChoice.h"
@@ -34,7 +35,8 @@ struct CommandRequest {
     std::string placesPrefix;          // Places
     std::optional<std::string> pdfPath;
     std::optional<std::string> svgPath;
-    PositionsChoice positions; // Files and Flags
+    ChartStyle chartStyle = ChartStyle::South; // of the chart in both pictures
+    PositionsChoice positions;                 // Files and Flags
 };
 
 // A flag of kovrel-reading as --help shows it and as its usage errors describe it.

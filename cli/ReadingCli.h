@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Calculation.h"
+#include "chart/ChartStyle.h"
 #include "common/Result.h"
 
 #include <functional>
@@ -23,7 +24,8 @@ inline constexpr int kExitUsage = 2;   // a malformed or missing flag
 // has parsed cleanly, to a program that has them, before anything is calculated or written; it
 // returns only when there is no such program, and then the flag is refused as above.
 struct ReadingExports {
-    using Writer = std::function<Result<>(const std::string& path, const Session& session)>;
+    using Writer = std::function<Result<>(const std::string& path, const Session& session,
+                                          ChartStyle chartStyle)>;
     Writer pdf;
     Writer svg;
     std::function<void()> handOver;

@@ -49,7 +49,10 @@ EngineInstant EngineBirthInstant(const BirthDetails& details) {
 }
 
 double MoonTimeArgument(const BirthDetails& details) {
-    const EngineInstant instant = EngineBirthInstant(details);
+    return MoonTimeArgument(EngineBirthInstant(details));
+}
+
+double MoonTimeArgument(const EngineInstant& instant) {
     return ((instant.dayNumber - kJ2000Day) + instant.universalHours / 24.0 - 0.5) /
            kDaysPerJulianCentury;
 }

@@ -28,6 +28,7 @@ struct EngineInstant {
 EngineInstant EngineBirthInstant(const BirthDetails& details);
 
 // Julian centuries from 2000 January 1.5 of the engine's birth instant.
+double MoonTimeArgument(const EngineInstant& instant);
 double MoonTimeArgument(const BirthDetails& details);
 
 } // namespace kovrel

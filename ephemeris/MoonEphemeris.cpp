@@ -77,7 +77,11 @@ double SiderealOffset(double T) {
 }
 
 double MoonSiderealLongitude(const BirthDetails& details) {
-    const double T = MoonTimeArgument(details);
+    return MoonSiderealLongitude(EngineBirthInstant(details));
+}
+
+double MoonSiderealLongitude(const EngineInstant& instant) {
+    const double T = MoonTimeArgument(instant);
     double sidereal = MoonTropicalLongitude(T) + SiderealOffset(T);
     if (sidereal < 0.0) {
         sidereal = sidereal + 360.0;

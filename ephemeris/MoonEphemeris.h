@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/BirthDetails.h"
+#include "ephemeris/JulianDay.h"
 
 #include <array>
 #include <string>
@@ -29,6 +30,7 @@ double SiderealOffset(double T);
 // The Moon's sidereal longitude for the birth in degrees. One turn is added to a negative value
 // once, so a far-off date may leave it outside 0..360; its text then has no sign.
 double MoonSiderealLongitude(const BirthDetails& details);
+double MoonSiderealLongitude(const EngineInstant& instant);
 
 // FormatLongitude(MoonSiderealLongitude(details)): MoonLongitudeText.
 std::string MoonEphemeris(const BirthDetails& details);

@@ -9,8 +9,11 @@
 namespace kovrel {
 
 double AyanamsaTimeArgument(const BirthDetails& details) {
+    return AyanamsaTimeArgument(EngineBirthInstant(details));
+}
+
+double AyanamsaTimeArgument(const EngineInstant& instant) {
     // The same birth instant as the ephemeris engine's, counted from 1900 January 0.5.
-    const EngineInstant instant = EngineBirthInstant(details);
     return ((instant.dayNumber - kJ1900Day) + instant.universalHours / 24.0 - 0.5) /
            kDaysPerJulianCentury;
 }

@@ -2,6 +2,7 @@
 
 #include "common/BirthDetails.h"
 #include "common/Calendar.h"
+#include "ephemeris/JulianDay.h"
 
 #include <optional>
 
@@ -9,6 +10,7 @@ namespace kovrel {
 
 // Julian centuries from 1900 January 0.5 of the engine-style birth instant.
 double AyanamsaTimeArgument(const BirthDetails& details);
+double AyanamsaTimeArgument(const EngineInstant& instant);
 
 // Ayanamsa (negative, degrees) for T in Julian centuries from 1900 January 0.5.
 double AyanamsaAt(double T);

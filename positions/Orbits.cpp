@@ -141,11 +141,45 @@ struct Heliocentric {
     double y;
 };
 
-// Position in the ecliptic plane on the body's Kepler ellipse at day d.
-Heliocentric HeliocentricPosition(int body, double d) {
-    const OrbitalElements el = OrbitalElementsAt(body, d);
-    const double M = NormalizeRadians(el.meanLon - el.peri);
-    const double v = TrueAnomaly(M, el.e);
+using BodyValues = std::array<double, kOrbitBodyCount>;
+
+// TrueAnomaly for every body at once. Each body takes exactly the steps and the arithmetic it
+// takes alone, so the results are the same to the last bit; the bodies' chains of sine, cosine
+// and division are only interleaved, so the processor works on several at a time.
+BodyValues TrueAnomalies(const BodyValues& M, const BodyValues& e) {
+    BodyValues E{};
+    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+        E[b] = M[b] + e[b] * std::sin(M[b]) * (1.0 + e[b] * std::cos(M[b]));
+    }
+    std::array<bool, kOrbitBodyCount> going{};
+    going.fill(true);
+    int steps = 0;
+    bool any = true;
+    while (any) {
+        any = false;
+        ++steps;
+        for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+            if (going[b]) {
+                const double E0 = E[b];
+                E[b] = E0 - (E0 - e[b] * std::sin(E0) - M[b]) / (1.0 - e[b] * std::cos(E0));
+                going[b] = std::fabs(E0 - E[b]) > kKeplerTolerance && steps < kMaxKeplerSteps;
+                any = any || going[b];
+            }
+        }
+    }
+    BodyValues v{};
+    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+        v[b] = 2.0 * std::atan(std::sqrt((1.0 + e[b]) / (1.0 - e[b])) * std::tan(E[b] / 2.0));
+        if (v[b] < 0.0) {
+            v[b] = v[b] + kTwoPi;
+        }
+    }
+    return v;
+}
+
+// Position in the ecliptic plane on the body's Kepler ellipse, from its elements and true
+// anomaly.
+Heliocentric HeliocentricPosition(int body, const OrbitalElements& el, double v) {
     const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
     if (body == kEarth) {
         // The Earth lies in the ecliptic.
@@ -163,10 +197,7 @@ Heliocentric HeliocentricPosition(int body, double d) {
     return {x, y};
 }
 
-double LongitudeSeenFrom(const Heliocentric& earth, int body, double d) {
-    // Asking for the Earth gives the Sun: the body then sits at the origin.
-    const Heliocentric planet =
-        body == kEarth ? Heliocentric{0.0, 0.0} : HeliocentricPosition(body, d);
+double LongitudeSeenFrom(const Heliocentric& earth, const Heliocentric& planet) {
     const double X = planet.x - earth.x;
     const double Y = planet.y - earth.y;
     double lambda = QuadrantArcTangent(Y, X) * 180.0 / kPi;
@@ -182,11 +213,29 @@ double LongitudeSeenFrom(const Heliocentric& earth, int body, double d) {
 } // namespace
 
 std::array<double, kOrbitBodyCount> GeocentricLongitudes(double d) {
-    // The observer's place is the same for every body: work it out once.
-    const Heliocentric earth = HeliocentricPosition(kEarth, d);
+    std::array<OrbitalElements, kOrbitBodyCount> elements{};
+    BodyValues M{};
+    BodyValues e{};
+    for (int body = 0; body < kOrbitBodyCount; ++body) {
+        const auto b = static_cast<std::size_t>(body);
+        elements[b] = OrbitalElementsAt(body, d);
+        M[b] = NormalizeRadians(elements[b].meanLon - elements[b].peri);
+        e[b] = elements[b].e;
+    }
+    const BodyValues v = TrueAnomalies(M, e);
+    std::array<Heliocentric, kOrbitBodyCount> places{};
+    for (int body = 0; body < kOrbitBodyCount; ++body) {
+        const auto b = static_cast<std::size_t>(body);
+        places[b] = HeliocentricPosition(body, elements[b], v[b]);
+    }
+    // The observer's place is the same for every body; asking for the Earth gives the Sun,
+    // which then sits at the origin.
+    const Heliocentric& earth = places[kEarth];
     std::array<double, kOrbitBodyCount> longitudes{};
     for (int body = 0; body < kOrbitBodyCount; ++body) {
-        longitudes[static_cast<std::size_t>(body)] = LongitudeSeenFrom(earth, body, d);
+        const auto b = static_cast<std::size_t>(body);
+        longitudes[b] =
+            LongitudeSeenFrom(earth, body == kEarth ? Heliocentric{0.0, 0.0} : places[b]);
     }
     return longitudes;
 }

@@ -5,14 +5,17 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QPolygonF>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 namespace kovrel {
 
 namespace {
 
-// The chart is a square of 4 x 4 cells: twelve sign boxes around a 2 x 2 centre.
+// The South Indian chart is a square of 4 x 4 cells: twelve sign boxes around a 2 x 2 centre.
 constexpr double kCellsPerSide = 4.0;
 constexpr double kCentreCells = 2.0;
 // Room kept inside each box, as a share of the cell; the centre keeps twice as much.
@@ -34,6 +37,10 @@ constexpr double kPlanetLineSpacing = 1.25;
 // line this many planet heights below the last.
 constexpr double kBelowSignName = 1.15;
 constexpr double kPlanetLineAdvance = 1.05;
+// The rising sign's box: a line cuts off its top left corner this far along both sides, as the
+// ascendant is customarily marked, and the sign's name starts this far in, clear of the line.
+constexpr double kRisingCorner = 0.22;
+constexpr double kRisingNameIndent = 0.20;
 // The centre text starts at this share of the cell high and shrinks by the step until it fits,
 // down to the smallest size; the title is larger than the details by its factor, and each line
 // is followed by a gap of this share of its line height.
@@ -42,6 +49,23 @@ constexpr double kCentreShrinkStep = 0.9;
 constexpr double kCentreSmallestText = 1.0;
 constexpr double kCentreTitleFactor = 1.2;
 constexpr double kCentreLineGap = 0.25;
+// The mark after a disputed planet is this much smaller than the planet's text; set at the top
+// of the line, it stands raised like a superscript.
+constexpr double kMarkScale = 0.7;
+
+// The North Indian chart: the caption below the square, as a share of the square's side, and the
+// room kept inside it; the sign numbers' height and the planet lines' largest height, as shares
+// of the side, and the planet lines' spacing in line heights.
+constexpr double kNorthCaptionShare = 0.26;
+constexpr double kNorthCaptionPadding = 0.02;
+constexpr double kNorthNumberHeight = 0.032;
+constexpr double kNorthPlanetHeight = 0.034;
+constexpr double kNorthLineAdvance = 1.05;
+// Below this share of the largest planet size a crowded house shrinks alone.
+constexpr double kCrowdedFloor = 0.6;
+// A text is measured at one size and scaled; this leaves room for the rounding of font sizes.
+constexpr double kFitSlack = 0.97;
+
 // The smallest font height drawn, in painter units, so that a tiny chart still shows its text.
 constexpr double kSmallestFontUnits = 0.5;
 // Points to the inch, and the resolution taken when the painter has no device to ask.
@@ -73,36 +97,97 @@ QFont FittedFont(QFont font, const QStringList& texts, double width, const QPain
     return font;
 }
 
-} // namespace
+// One line of a box or a house: a planet, or the ascendant.
+struct TextLine {
+    QString text;
+    QColor colour;
+    bool marked = false; // followed by the second-opinion mark
+};
 
-QFont ChartFont(double points, bool bold) {
-    QFont font;
-    font.setFamilies(ProgramFontFamilies());
-    font.setStyleHint(QFont::SansSerif);
-    // No ligatures: text copied from a PDF must read "fixed", not a single "fi" glyph.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QRectF ChartSquare(const QRectF& area) {
-    const double side = std::min(area.width(), area.height());
-    return {area.center().x() - side / 2.0, area.center().y() - side / 2.0, side, side};
-}
-
-void PaintChart(QPainter& painter, const QRectF& area, const ChartLayout& layout,
-                const ChartColours& colours) {
-    const QRectF square = ChartSquare(area);
-    if (square.width() <= 0.0) {
-        return;
+// The ascendant first where it rises, then the planets.
+std::vector<TextLine> LinesOf(const ChartBox& box, const ChartLayout& layout,
+                              const ChartColours& colours) {
+    std::vector<TextLine> lines;
+    if (layout.risingSign == box.sign) {
+        lines.push_back({Text(layout.ascendantLabel), colours.centre});
     }
+    for (const ChartPlanet& planet : box.planets) {
+        lines.push_back(
+            {QString::fromStdString(planet.label), colours.planets, planet.secondOpinion});
+    }
+    return lines;
+}
+
+QFont MarkFont(const QFont& font) {
+    QFont mark = font;
+    mark.setPointSizeF(font.pointSizeF() * kMarkScale);
+    return mark;
+}
+
+double LineWidth(const TextLine& line, const QFont& font, const QPainter& painter) {
+    double width = QFontMetricsF(font, painter.device()).horizontalAdvance(line.text);
+    if (line.marked) {
+        width += QFontMetricsF(MarkFont(font), painter.device())
+                     .horizontalAdvance(Text(kSecondOpinionMark));
+    }
+    return width;
+}
+
+// Draws the line with its top at `top`, from `left`; the mark follows it, raised.
+void DrawLine(QPainter& painter, double left, double top, const TextLine& line, const QFont& font,
+              const ChartColours& colours) {
+    const QFontMetricsF metrics(font, painter.device());
+    painter.setFont(font);
+    painter.setPen(line.colour);
+    painter.drawText(QPointF(left, top + metrics.ascent()), line.text);
+    if (line.marked) {
+        const QFont mark = MarkFont(font);
+        painter.setFont(mark);
+        painter.setPen(colours.disputed);
+        painter.drawText(QPointF(left + metrics.horizontalAdvance(line.text),
+                                 top + QFontMetricsF(mark, painter.device()).ascent()),
+                         Text(kSecondOpinionMark));
+    }
+}
+
+// The caption lines centred in `room`, the first as a bold title, shrunk from `units` high until
+// they fit.
+void PaintCaption(QPainter& painter, const QRectF& room, const std::vector<std::string>& lines,
+                  double units, const QColor& colour) {
+    const auto flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
+    const auto lineFont = [&](std::size_t index, double size) {
+        return FontOfHeight(painter, index == 0 ? size * kCentreTitleFactor : size, index == 0);
+    };
+    const auto totalHeight = [&](double size) {
+        double height = 0.0;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const QFontMetricsF metrics(lineFont(i, size), painter.device());
+            height += metrics.boundingRect(room, flags, QString::fromStdString(lines[i])).height() +
+                      metrics.height() * kCentreLineGap;
+        }
+        return height;
+    };
+    while (units > kCentreSmallestText && totalHeight(units) > room.height()) {
+        units *= kCentreShrinkStep;
+    }
+    painter.setPen(colour);
+    double y = room.top() + std::max(0.0, (room.height() - totalHeight(units)) / 2.0);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QFont font = lineFont(i, units);
+        const QFontMetricsF metrics(font, painter.device());
+        const QString text = QString::fromStdString(lines[i]);
+        const QRectF lineRect(room.left(), y, room.width(), room.bottom() - y);
+        painter.setFont(font);
+        QRectF used;
+        painter.drawText(lineRect, flags, text, &used);
+        y += used.height() + metrics.height() * kCentreLineGap;
+    }
+}
+
+void PaintSouthIndian(QPainter& painter, const QRectF& square, const ChartLayout& layout,
+                      const ChartColours& colours) {
     const double cell = square.width() / kCellsPerSide;
     const double pad = cell * kBoxPadding;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.fillRect(square, colours.paper);
 
     QPen thin(colours.lines, std::max(cell * kThinLine, kNarrowestLine));
     QPen thick(colours.lines, std::max(cell * kThickLine, kNarrowestLine));
@@ -116,23 +201,30 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartLayout& layout
     const QRectF centreCells(square.left() + cell, square.top() + cell, kCentreCells * cell,
                              kCentreCells * cell);
     painter.drawRect(centreCells);
+    if (layout.risingSign) {
+        const QRectF rising =
+            CellRect(square, layout.boxes[static_cast<std::size_t>(*layout.risingSign)].cell);
+        painter.drawLine(QPointF(rising.left(), rising.top() + cell * kRisingCorner),
+                         QPointF(rising.left() + cell * kRisingCorner, rising.top()));
+    }
 
-    // One planet size for every box, so the fullest box sets it: up to seven planets and the
-    // sign's name must fit in a cell.
-    std::size_t mostPlanets = 1;
+    // One planet size for every box, so the fullest box sets it: up to seven planets, the
+    // ascendant and the sign's name must fit in a cell.
+    std::size_t mostLines = 1;
     QStringList planetLabels;
     QStringList signLabels;
     for (const ChartBox& box : layout.boxes) {
-        mostPlanets = std::max(mostPlanets, box.planets.size());
-        for (const ChartPlanet& planet : box.planets) {
-            planetLabels << QString::fromStdString(planet.label);
+        const std::vector<TextLine> lines = LinesOf(box, layout, colours);
+        mostLines = std::max(mostLines, lines.size());
+        for (const TextLine& line : lines) {
+            planetLabels << line.text + (line.marked ? Text(kSecondOpinionMark) : QString());
         }
         signLabels << Text(SignNames[static_cast<std::size_t>(box.sign)]);
     }
     const double inner = cell - 2 * pad;
     const double planetUnits = std::min(
         cell * kPlanetLineHeight,
-        inner * kPlanetLinesShare / (static_cast<double>(mostPlanets) + 1.0) / kPlanetLineSpacing);
+        inner * kPlanetLinesShare / (static_cast<double>(mostLines) + 1.0) / kPlanetLineSpacing);
     const QFont signFont =
         FittedFont(FontOfHeight(painter, cell * kSignNameHeight), signLabels, inner, painter);
     const QFont planetFont =
@@ -142,53 +234,172 @@ void PaintChart(QPainter& painter, const QRectF& area, const ChartLayout& layout
 
     for (const ChartBox& box : layout.boxes) {
         const QRectF rect = CellRect(square, box.cell).adjusted(pad, pad, -pad, -pad);
-        painter.setFont(signFont);
+        const QString signName = Text(SignNames[static_cast<std::size_t>(box.sign)]);
         painter.setPen(colours.signNames);
-        painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop,
-                         Text(SignNames[static_cast<std::size_t>(box.sign)]));
-        painter.setFont(planetFont);
-        painter.setPen(colours.planets);
+        if (layout.risingSign == box.sign) {
+            const QRectF nameRect = rect.adjusted(cell * kRisingNameIndent - pad, 0, 0, 0);
+            painter.setFont(FittedFont(signFont, {signName}, nameRect.width(), painter));
+            painter.drawText(nameRect, Qt::AlignLeft | Qt::AlignTop, signName);
+        } else {
+            painter.setFont(signFont);
+            painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, signName);
+        }
         double y = rect.top() + signMetrics.height() * kBelowSignName;
-        for (const ChartPlanet& planet : box.planets) {
-            painter.drawText(QRectF(rect.left(), y, rect.width(), planetMetrics.height()),
-                             Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(planet.label));
+        for (const TextLine& line : LinesOf(box, layout, colours)) {
+            DrawLine(painter, rect.left(), y, line, planetFont, colours);
             y += planetMetrics.height() * kPlanetLineAdvance;
         }
     }
 
     // The centre: title in bold, then the details, each line wrapped inside the 2 x 2 square.
     const double centrePad = kCentrePaddingFactor * pad;
-    const QRectF centre = centreCells.adjusted(centrePad, centrePad, -centrePad, -centrePad);
-    double units = cell * kCentreTextHeight;
-    const auto flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-    const auto lineFont = [&](std::size_t index, double size) {
-        return FontOfHeight(painter, index == 0 ? size * kCentreTitleFactor : size, index == 0);
-    };
-    const auto totalHeight = [&](double size) {
-        double height = 0.0;
-        for (std::size_t i = 0; i < layout.centreLines.size(); ++i) {
-            const QFontMetricsF metrics(lineFont(i, size), painter.device());
-            height +=
-                metrics.boundingRect(centre, flags, QString::fromStdString(layout.centreLines[i]))
-                    .height() +
-                metrics.height() * kCentreLineGap;
+    PaintCaption(painter, centreCells.adjusted(centrePad, centrePad, -centrePad, -centrePad),
+                 layout.centreLines, cell * kCentreTextHeight, colours.centre);
+}
+
+// A line split at its first blank, "Mercury" over "26°55'", for a house too narrow for it; the
+// mark stays at the end.
+std::vector<TextLine> SplitLines(const std::vector<TextLine>& lines) {
+    std::vector<TextLine> split;
+    for (const TextLine& line : lines) {
+        const qsizetype blank = line.text.indexOf(QLatin1Char(' '));
+        if (blank < 0) {
+            split.push_back(line);
+            continue;
         }
-        return height;
-    };
-    while (units > kCentreSmallestText && totalHeight(units) > centre.height()) {
-        units *= kCentreShrinkStep;
+        split.push_back({line.text.left(blank), line.colour});
+        split.push_back({line.text.mid(blank + 1), line.colour, line.marked});
     }
-    painter.setPen(colours.centre);
-    double y = centre.top() + std::max(0.0, (centre.height() - totalHeight(units)) / 2.0);
-    for (std::size_t i = 0; i < layout.centreLines.size(); ++i) {
-        const QFont font = lineFont(i, units);
-        const QFontMetricsF metrics(font, painter.device());
-        const QString text = QString::fromStdString(layout.centreLines[i]);
-        const QRectF lineRect(centre.left(), y, centre.width(), centre.bottom() - y);
-        painter.setFont(font);
-        QRectF used;
-        painter.drawText(lineRect, flags, text, &used);
-        y += used.height() + metrics.height() * kCentreLineGap;
+    return split;
+}
+
+void PaintNorthIndian(QPainter& painter, const QRectF& frame, const ChartLayout& layout,
+                      const ChartColours& colours) {
+    const double side = frame.width();
+    const QRectF square(frame.topLeft(), QSizeF(side, side));
+    const auto at = [&](UnitPoint point) {
+        return QPointF(square.left() + point.x * side, square.top() + point.y * side);
+    };
+    const auto roomOf = [&](const UnitRect& room) {
+        return QRectF(at({room.left, room.top}), QSizeF(room.width * side, room.height * side));
+    };
+    const double cell = side / kCellsPerSide;
+
+    QPen thin(colours.lines, std::max(cell * kThinLine, kNarrowestLine));
+    QPen thick(colours.lines, std::max(cell * kThickLine, kNarrowestLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(thin);
+    painter.drawLine(at({0.0, 0.0}), at({1.0, 1.0}));
+    painter.drawLine(at({1.0, 0.0}), at({0.0, 1.0}));
+    painter.drawPolygon(
+        QPolygonF({at({0.5, 0.0}), at({1.0, 0.5}), at({0.5, 1.0}), at({0.0, 0.5})}));
+    painter.setPen(thick);
+    painter.drawRect(square);
+
+    const QFont numberFont = FontOfHeight(painter, side * kNorthNumberHeight);
+    const QFontMetricsF numberMetrics(numberFont, painter.device());
+    painter.setFont(numberFont);
+    painter.setPen(colours.signNames);
+    std::array<std::vector<TextLine>, 12> houseLines;
+    for (const ChartBox& box : layout.boxes) {
+        const QPointF number = at(NorthIndianHouses[static_cast<std::size_t>(box.house)].number);
+        const double height = numberMetrics.height();
+        painter.drawText(QRectF(number.x() - height, number.y() - height / 2.0, 2 * height, height),
+                         Qt::AlignCenter, QString::number(box.sign + 1));
+        houseLines[static_cast<std::size_t>(box.house)] = LinesOf(box, layout, colours);
+    }
+
+    // One planet size for the houses: the largest at which every house's lines fit its room,
+    // each house on one line a planet or, where that is larger, with names over degrees. A house
+    // crowded below the floor shrinks alone rather than shrinking every other. Widths and
+    // heights are measured at the largest size and scale with it.
+    const double largest = side * kNorthPlanetHeight;
+    const QFont measureFont = FontOfHeight(painter, largest, true);
+    const double lineHeight = QFontMetricsF(measureFont, painter.device()).height();
+    const auto fitted = [&](const std::vector<TextLine>& lines, const QRectF& room) {
+        double widest = 0.0;
+        for (const TextLine& line : lines) {
+            widest = std::max(widest, LineWidth(line, measureFont, painter));
+        }
+        const double byWidth = widest > 0.0 ? largest * room.width() / widest : largest;
+        const double byHeight =
+            largest * room.height() /
+            (static_cast<double>(lines.size()) * lineHeight * kNorthLineAdvance);
+        return std::min({largest, byWidth, byHeight});
+    };
+    std::array<double, 12> oneLine{};
+    std::array<double, 12> best{};
+    double common = largest;
+    for (std::size_t house = 0; house < houseLines.size(); ++house) {
+        if (houseLines[house].empty()) {
+            continue;
+        }
+        const QRectF room = roomOf(NorthIndianHouses[house].room);
+        oneLine[house] = fitted(houseLines[house], room);
+        best[house] = std::max(oneLine[house], fitted(SplitLines(houseLines[house]), room));
+        common = std::min(common, std::max(best[house], largest * kCrowdedFloor));
+    }
+    for (std::size_t house = 0; house < houseLines.size(); ++house) {
+        const double units = std::min(common, best[house]) * kFitSlack;
+        const bool split = oneLine[house] * kFitSlack < units;
+        const std::vector<TextLine> lines =
+            split ? SplitLines(houseLines[house]) : houseLines[house];
+        const QFont planetFont = FontOfHeight(painter, units, true);
+        const QRectF room = roomOf(NorthIndianHouses[house].room);
+        const double advance =
+            QFontMetricsF(planetFont, painter.device()).height() * kNorthLineAdvance;
+        double y = room.center().y() - advance * static_cast<double>(lines.size()) / 2.0;
+        for (const TextLine& line : lines) {
+            DrawLine(painter, room.center().x() - LineWidth(line, planetFont, painter) / 2.0, y,
+                     line, planetFont, colours);
+            y += advance;
+        }
+    }
+
+    const double pad = side * kNorthCaptionPadding;
+    const QRectF caption(square.left(), square.bottom(), side, frame.bottom() - square.bottom());
+    PaintCaption(painter, caption.adjusted(pad, pad, -pad, -pad), layout.centreLines,
+                 cell * kCentreTextHeight, colours.centre);
+}
+
+} // namespace
+
+QFont ChartFont(double points, bool bold) {
+    QFont font;
+    font.setFamilies(ProgramFontFamilies());
+    font.setStyleHint(QFont::SansSerif);
+    // No ligatures: text copied from a PDF must read "fixed", not a single "fi" glyph.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+double ChartAspect(ChartStyle style) {
+    return style == ChartStyle::North ? 1.0 + kNorthCaptionShare : 1.0;
+}
+
+QRectF ChartFrame(const QRectF& area, ChartStyle style) {
+    const double aspect = ChartAspect(style);
+    const double width = std::min(area.width(), area.height() / aspect);
+    const double height = width * aspect;
+    return {area.center().x() - width / 2.0, area.center().y() - height / 2.0, width, height};
+}
+
+void PaintChart(QPainter& painter, const QRectF& area, const ChartLayout& layout,
+                const ChartColours& colours) {
+    const QRectF frame = ChartFrame(area, layout.style);
+    if (frame.width() <= 0.0) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.fillRect(frame, colours.paper);
+    if (layout.style == ChartStyle::North) {
+        PaintNorthIndian(painter, frame, layout, colours);
+    } else {
+        PaintSouthIndian(painter, frame, layout, colours);
     }
     painter.restore();
 }

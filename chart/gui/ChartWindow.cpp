@@ -4,9 +4,15 @@
 #include "chart/gui/ChartPainter.h"
 #include "common/gui/QtText.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
+#include <QSettings>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace kovrel {
 
@@ -22,7 +28,8 @@ void ChartView::setLayoutData(ChartLayout layout) {
 }
 
 QSize ChartView::sizeHint() const {
-    return {520, 520};
+    constexpr int kWidth = 520;
+    return {kWidth, static_cast<int>(std::lround(kWidth * ChartAspect(layout_.style)))};
 }
 
 void ChartView::paintEvent(QPaintEvent* /*event*/) {
@@ -31,12 +38,35 @@ void ChartView::paintEvent(QPaintEvent* /*event*/) {
     PaintChart(painter, QRectF(rect()).adjusted(8, 8, -8, -8), layout_);
 }
 
-ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(new ChartView) {
+ChartWindow::ChartWindow(QWidget* parent, QSettings* settings)
+    : QWidget(parent, Qt::Window), settings_(settings), view_(new ChartView),
+      styleChoice_(new QComboBox), style_(StoredChartStyle(settings)) {
     setObjectName(QStringLiteral("frmChart"));
     setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - ") + Text(kChartTitle));
+    styleChoice_->setObjectName(QStringLiteral("cboChartStyle"));
+    styleChoice_->setAccessibleName(QStringLiteral("Chart style"));
+    for (const ChartStyle style : kChartStyles) {
+        styleChoice_->addItem(Text(ChartStyleName(style)), static_cast<int>(style));
+    }
+    styleChoice_->setCurrentIndex(static_cast<int>(style_));
+    auto* label = new QLabel(QStringLiteral("Chart &style:"));
+    label->setBuddy(styleChoice_);
+    auto* choiceRow = new QHBoxLayout;
+    choiceRow->addWidget(label);
+    choiceRow->addWidget(styleChoice_);
+    choiceRow->addStretch(1);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
+    layout->setSpacing(0);
+    auto* controls = new QWidget;
+    controls->setLayout(choiceRow);
+    layout->addWidget(controls);
+    layout->addWidget(view_, 1);
+    view_->setLayoutData(ChartOf(shown_, style_));
+    connect(styleChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        setChartStyle(static_cast<ChartStyle>(styleChoice_->itemData(index).toInt()));
+    });
     // A window of its own closes as such windows do, with Escape or Ctrl+W (the platform's
     // Close key where it has one).
     for (const QKeySequence& key :
@@ -48,8 +78,37 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window), view_(n
     }
 }
 
+QString ChartWindow::ChartStyleKey() {
+    return QStringLiteral("Chart/Style");
+}
+
+ChartStyle ChartWindow::StoredChartStyle(const QSettings* settings) {
+    if (settings == nullptr) {
+        return ChartStyle::South;
+    }
+    const QString word = settings->value(ChartStyleKey()).toString();
+    return ChartStyleOfWord(word.toStdString()).value_or(ChartStyle::South);
+}
+
+void ChartWindow::setChartStyle(ChartStyle style) {
+    if (styleChoice_->currentIndex() != static_cast<int>(style)) {
+        styleChoice_->setCurrentIndex(static_cast<int>(style)); // comes back here
+        return;
+    }
+    if (style == style_) {
+        return;
+    }
+    style_ = style;
+    if (settings_ != nullptr) {
+        settings_->setValue(ChartStyleKey(), Text(ChartStyleWord(style)));
+        settings_->sync();
+    }
+    view_->setLayoutData(ChartOf(shown_, style_));
+}
+
 void ChartWindow::showReading(const CalculatedReading& calculated) {
-    view_->setLayoutData(SouthIndianChart(calculated));
+    shown_ = calculated;
+    view_->setLayoutData(ChartOf(shown_, style_));
 }
 
 } // namespace kovrel

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace kovrel {
@@ -302,7 +303,7 @@ int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& docum
 }
 
 Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
-                         QPageSize::PageSizeId paper) {
+                         QPageSize::PageSizeId paper, ChartStyle chartStyle) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
         return CouldNotWrite("reading", path);
@@ -311,7 +312,7 @@ Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calcu
     if (!file.open(QIODevice::WriteOnly)) {
         return CouldNotWrite("reading", path);
     }
-    const ReadingDocument document = MakeReadingDocument(calculated);
+    const ReadingDocument document = MakeReadingDocument(calculated, chartStyle);
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -329,7 +330,8 @@ Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calcu
     return Success();
 }
 
-Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calculated, int side) {
+Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calculated,
+                       ChartStyle chartStyle, int width) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
         return CouldNotWrite("chart", path);
@@ -338,10 +340,11 @@ Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calcula
     if (!file.open(QIODevice::WriteOnly)) {
         return CouldNotWrite("chart", path);
     }
+    const int height = static_cast<int>(std::lround(width * ChartAspect(chartStyle)));
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
-    generator.setSize(QSize(side, side));
-    generator.setViewBox(QRect(0, 0, side, side));
+    generator.setSize(QSize(width, height));
+    generator.setViewBox(QRect(0, 0, width, height));
     generator.setTitle(QStringLiteral("Rasi Chart - ") + Text(calculated.birth.Name));
     generator.setDescription(Text(kWindowCaption));
     QPainter painter;
@@ -349,7 +352,7 @@ Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calcula
         file.cancelWriting();
         return CouldNotWrite("chart", path);
     }
-    PaintChart(painter, QRectF(0, 0, side, side), SouthIndianChart(calculated));
+    PaintChart(painter, QRectF(0, 0, width, height), ChartOf(calculated, chartStyle));
     const bool painted = painter.end();
     if (!painted || file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
@@ -358,12 +361,12 @@ Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calcula
     return Success();
 }
 
-std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent,
-                                                      const CalculatedReading& calculated) {
+std::unique_ptr<QPrintPreviewDialog>
+MakePrintPreview(QWidget* parent, const CalculatedReading& calculated, ChartStyle chartStyle) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
     dialog->setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - Print Reading"));
-    const ReadingDocument document = MakeReadingDocument(calculated);
+    const ReadingDocument document = MakeReadingDocument(calculated, chartStyle);
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [document](QPrinter* printer) { PaintReadingDocument(*printer, document); });
     return dialog;

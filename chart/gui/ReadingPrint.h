@@ -4,6 +4,7 @@
 // the chart alone as an SVG file.
 
 #include "app/Reading.h"
+#include "chart/ChartStyle.h"
 #include "chart/ReadingDocument.h"
 #include "common/BirthDetails.h"
 #include "common/Result.h"
@@ -29,18 +30,21 @@ QPageSize::PageSizeId PaperSizeFor(const QLocale& locale);
 // number of pages, or 0 when the device could not be painted on.
 int PaintReadingDocument(QPagedPaintDevice& device, const ReadingDocument& document);
 
-// Writes the reading as a PDF with vector text. The file is written beside the target and
-// renamed over it, so a failure leaves no half-written file.
+// Writes the reading as a PDF with vector text, its chart in `chartStyle`. The file is written
+// beside the target and renamed over it, so a failure leaves no half-written file.
 Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calculated,
-                         QPageSize::PageSizeId paper = PaperSizeFor(QLocale()));
+                         QPageSize::PageSizeId paper = PaperSizeFor(QLocale()),
+                         ChartStyle chartStyle = ChartStyle::South);
 
-// Writes the chart picture as SVG, `side` units square, the same way.
+// Writes the chart picture as SVG, `width` units wide and as high as its style's shape, the same
+// way.
 Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calculated,
-                       int side = 600);
+                       ChartStyle chartStyle = ChartStyle::South, int width = 600);
 
 // A print-preview dialog of the reading on paper of the locale's size, ready for the caller
 // to open (exec() or through the program's dialog seam).
 std::unique_ptr<QPrintPreviewDialog> MakePrintPreview(QWidget* parent,
-                                                      const CalculatedReading& calculated);
+                                                      const CalculatedReading& calculated,
+                                                      ChartStyle chartStyle = ChartStyle::South);
 
 } // namespace kovrel

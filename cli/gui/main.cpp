@@ -50,13 +50,15 @@ int main(int argc, char** argv) {
     };
 
     kovrel::ReadingExports exports;
-    exports.pdf = [&](const std::string& path, const kovrel::Session& session) {
+    exports.pdf = [&](const std::string& path, const kovrel::Session& session,
+                      kovrel::ChartStyle chartStyle) {
         startQt();
-        return kovrel::WriteReadingPdf(path, session);
+        return kovrel::WriteReadingPdf(path, session, kovrel::PaperSizeFor(QLocale()), chartStyle);
     };
-    exports.svg = [&](const std::string& path, const kovrel::Session& session) {
+    exports.svg = [&](const std::string& path, const kovrel::Session& session,
+                      kovrel::ChartStyle chartStyle) {
         startQt();
-        return kovrel::WriteChartSvg(path, session);
+        return kovrel::WriteChartSvg(path, session, chartStyle);
     };
     return kovrel::RunReadingCli(args, std::cout, std::cerr, exports);
 }

@@ -339,7 +339,7 @@ void MainWindow::updateReadingActions() {
 
 void MainWindow::showChartWindow() {
     if (chartWindow_ == nullptr) {
-        chartWindow_ = new ChartWindow(this);
+        chartWindow_ = new ChartWindow(this, settings_);
         chartWindow_->setWindowFlag(Qt::Window);
     }
     chartWindow_->showReading(session_);
@@ -350,7 +350,7 @@ void MainWindow::showChartWindow() {
 
 void MainWindow::printReading() {
     // This run alone owns the preview; the window is its parent only to place it over the window.
-    std::unique_ptr<QPrintPreviewDialog> preview = MakePrintPreview(this, session_);
+    std::unique_ptr<QPrintPreviewDialog> preview = MakePrintPreview(this, session_, chartStyle());
     dialogs_.runModal(*preview);
 }
 
@@ -360,10 +360,16 @@ void MainWindow::exportReadingPdf() {
     if (!path) {
         return;
     }
-    const Result<> written = WriteReadingPdf(QFile::encodeName(*path).toStdString(), session_);
+    const Result<> written = WriteReadingPdf(QFile::encodeName(*path).toStdString(), session_,
+                                             PaperSizeFor(QLocale()), chartStyle());
     if (!written) {
         dialogs_.showMessage(Text(written.fault().message), written.fault().icon);
     }
+}
+
+ChartStyle MainWindow::chartStyle() const {
+    return chartWindow_ != nullptr ? chartWindow_->chartStyle()
+                                   : ChartWindow::StoredChartStyle(settings_);
 }
 
 bool MainWindow::entryInFront() const {

@@ -2,6 +2,7 @@
 
 #include "app/Calculation.h"
 #include "app/EntryForm.h"
+#include "chart/ChartStyle.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -54,9 +55,11 @@ class MainWindow : public QMainWindow {
 
     // The rasi chart of the reading on screen, in a window of its own that follows the reading.
     void showChartWindow();
-    // The printed reading: a print preview, or a PDF file the user names.
+    // The printed reading: a print preview, or a PDF file the user names. Its chart is drawn in
+    // the style chosen in the chart window.
     void printReading();
     void exportReadingPdf();
+    ChartStyle chartStyle() const;
     // Opening a chosen file: the extension check, its lines applied, the calculation. The road
     // of the open dialog, the command line, a dropped file and the recent list.
     void openReadingFile(const QString& path);

@@ -11,7 +11,7 @@ using Row = std::vector<std::string>;
 
 class AnnDocument : public ::testing::Test {
   protected:
-    ReadingDocument document = MakeReadingDocument(AnnCalculated());
+    ReadingDocument document = MakeReadingDocument(AnnShown());
     std::string Field(const std::string& label) const {
         for (const DocumentField& field : document.birthDetails) {
             if (field.label == label) {

@@ -214,12 +214,12 @@ TEST(ExportCli, OnlyAPictureRequestThatParsesIsHandedOver) {
 TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     std::vector<std::string> written;
     ReadingExports exports;
-    exports.pdf = [&](const std::string& path, const Session& session) {
+    exports.pdf = [&](const std::string& path, const Session& session, ChartStyle) {
         written.push_back("pdf " + path + " " + session.birth.Name + " " +
                           std::string(ZoneRowText(session.zoneRow)));
         return Success();
     };
-    exports.svg = [&](const std::string& path, const Session&) {
+    exports.svg = [&](const std::string& path, const Session&, ChartStyle) {
         written.push_back("svg " + path);
         return path == "bad.svg" ? Result<>(Fault{"The disk is full."}) : Success();
     };
@@ -232,6 +232,27 @@ TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     EXPECT_EQ(failed.status, kExitRefused);
     EXPECT_THAT(failed.err, HasSubstr("bad.svg: The disk is full."));
     EXPECT_THAT(failed.out, IsEmpty());
+}
+
+TEST(ExportCli, TheChartStyleReachesBothWritersAndABadOneIsAUsageError) {
+    std::vector<ChartStyle> styles;
+    ReadingExports exports;
+    exports.pdf = exports.svg = [&](const std::string&, const Session&, ChartStyle style) {
+        styles.push_back(style);
+        return Success();
+    };
+    EXPECT_EQ(Cli(With(kPuneFlags, {"--pdf", "a.pdf", "--chart-svg", "a.svg"}), exports).status,
+              kExitOk);
+    EXPECT_EQ(
+        Cli(With(kPuneFlags, {"--chart-style", "north", "--chart-svg", "a.svg"}), exports).status,
+        kExitOk);
+    EXPECT_THAT(styles, ElementsAre(ChartStyle::South, ChartStyle::South, ChartStyle::North));
+
+    const CliRun bad = Cli(With(kPuneFlags, {"--chart-style", "North", "--pdf", "a.pdf"}), exports);
+    EXPECT_EQ(bad.status, kExitUsage);
+    EXPECT_THAT(bad.err, HasSubstr("--chart-style expects south or north; got \"North\""));
+    EXPECT_THAT(bad.out, IsEmpty());
+    EXPECT_EQ(styles.size(), 3u) << "nothing written";
 }
 
 std::string FileStart(const std::filesystem::path& path, std::size_t size) {
@@ -277,6 +298,23 @@ TEST(ExportProgram, WritesThePdfAndTheChartOrSaysTheyAreMissing) {
         EXPECT_FALSE(std::filesystem::exists(missing));
     }
     std::filesystem::remove_all(folder);
+}
+
+TEST(ExportProgram, TheNorthIndianChartNumbersItsSigns) {
+    if (!kToolPaints) {
+        GTEST_SKIP() << "built without the window";
+    }
+    const std::filesystem::path svg = std::filesystem::temp_directory_path() /
+                                      ("kovrel_north_" + std::to_string(getpid()) + ".svg");
+    const ProgramRun run =
+        RunProgram(std::string(KOVREL_TEST_DATA) +
+                   "/ann_new_delhi.kvr --chart-style north --chart-svg " + svg.string());
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const std::string picture = FileStart(svg, 1 << 20);
+    std::filesystem::remove(svg);
+    for (int number = 1; number <= 12; ++number) {
+        EXPECT_THAT(picture, HasSubstr(">" + std::to_string(number) + "</text>"));
+    }
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 #include "chart/gui/ChartWindow.h"
 #include "chart/gui/PositionsStrip.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -67,6 +70,46 @@ TEST(ChartWindow, ThePictureGrowsWithTheWindow) {
     EXPECT_GT(darkPixels(large), darkPixels(small) * 2);
 }
 
+TEST(ChartWindow, TheStyleIsChosenByKeyboardAndKeptForTheNextWindow) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QSettings settings(folder.filePath("kovrel.ini"), QSettings::IniFormat);
+    {
+        ChartWindow window(nullptr, &settings);
+        window.showReading(AnnCalculated());
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QComboBox* choice = window.styleChoice();
+        EXPECT_EQ(choice->accessibleName(), "Chart style");
+        ASSERT_EQ(choice->count(), 2);
+        EXPECT_EQ(choice->itemText(0), "South Indian");
+        EXPECT_EQ(choice->itemText(1), "North Indian");
+        EXPECT_EQ(window.chartStyle(), ChartStyle::South);
+        EXPECT_EQ(window.chartLayout().style, ChartStyle::South);
+
+        // Alt+S reaches the choice, Down picks the next style.
+        QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+        ASSERT_TRUE(choice->hasFocus());
+        QTest::keyClick(choice, Qt::Key_Down);
+        EXPECT_EQ(window.chartStyle(), ChartStyle::North);
+        EXPECT_EQ(window.chartLayout().style, ChartStyle::North);
+        // The reading on show is drawn again, not lost.
+        EXPECT_EQ(window.chartLayout().centreLines[1], "Ann");
+    }
+    EXPECT_EQ(QSettings(folder.filePath("kovrel.ini"), QSettings::IniFormat)
+                  .value(ChartWindow::ChartStyleKey()),
+              "north");
+
+    ChartWindow next(nullptr, &settings);
+    EXPECT_EQ(next.chartStyle(), ChartStyle::North);
+    EXPECT_EQ(next.styleChoice()->currentText(), "North Indian");
+    next.showReading(AnnCalculated());
+    EXPECT_EQ(next.chartLayout().style, ChartStyle::North);
+    // Without settings the choice starts at the default.
+    EXPECT_EQ(ChartWindow().chartStyle(), ChartStyle::South);
+}
+
 TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
     PositionsStrip strip;
     strip.showReading(AnnCalculated());
@@ -92,7 +135,7 @@ TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
 
 TEST(PositionsStrip, MarksAPlanetAPreciseEphemerisPutsElsewhereAndShowsTheAscendant) {
     PositionsStrip strip;
-    strip.showReading(AnnCalculated());
+    strip.showReading(AnnShown());
     // Ann's ascendant as the reference library gives it (10.3519).
     EXPECT_EQ(strip.ascendant()->text(), "Ascendant 10 Ari 21");
     EXPECT_TRUE(strip.positionsCaption()->isHidden());
@@ -101,7 +144,7 @@ TEST(PositionsStrip, MarksAPlanetAPreciseEphemerisPutsElsewhereAndShowsTheAscend
     const BirthDetails ravi = CopyEntry(RaviEntry(), {});
     strip.showReading(CalculateReading(ravi, RaviEntry().zoneIndex, {}));
     const QLabel* mars = strip.placement(static_cast<int>(Planet::Mars));
-    EXPECT_EQ(mars->text(), QString::fromUtf8("Mars 00 Aqu 00 \u2020"));
+    EXPECT_EQ(mars->text(), QString::fromUtf8("Mars 00 Aqu 00 *"));
     EXPECT_EQ(mars->toolTip(),
               QString::fromUtf8("Aquarius, in an Enemy's sign\n"
                                 "A precise ephemeris puts Mars at 29\u00B0 43' Capricorn"));
@@ -111,7 +154,7 @@ TEST(PositionsStrip, MarksAPlanetAPreciseEphemerisPutsElsewhereAndShowsTheAscend
                                        {PositionsMode::Precise, AyanamsaKind::Raman}));
     EXPECT_FALSE(strip.positionsCaption()->isHidden());
     EXPECT_EQ(strip.positionsCaption()->text(), "Precise positions, Raman ayanamsa");
-    EXPECT_FALSE(mars->text().contains(QChar(0x2020)));
+    EXPECT_FALSE(mars->text().contains(QLatin1Char('*')));
 }
 
 TEST(PositionsStrip, TextsCanBeSelectedAndCopied) {

@@ -113,6 +113,32 @@ TEST_F(ReadingFiles, TheSvgHoldsTheChart) {
     EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
+TEST_F(ReadingFiles, ThePicturesFollowTheChartStyle) {
+    calculated.ascendant = 10.3519; // Ann's ascendant, Aries 10°21' (reference library)
+    const std::string svgPath = Path("north.svg");
+    ASSERT_TRUE(Written(WriteChartSvg(svgPath, calculated, ChartStyle::North)));
+    const std::string svg = FileBytes(svgPath);
+    // The square and its caption below it; the twelve sign numbers, the ascendant in the first
+    // house, and no South Indian sign boxes.
+    EXPECT_NE(svg.find("viewBox=\"0 0 600 756\""), std::string::npos);
+    for (int number = 1; number <= 12; ++number) {
+        EXPECT_NE(svg.find(">" + std::to_string(number) + "</text>"), std::string::npos) << number;
+    }
+    EXPECT_NE(svg.find("Asc 10\u00B021'"), std::string::npos);
+    EXPECT_EQ(svg.find("Capricorn"), std::string::npos);
+
+    SkipWithoutPoppler();
+    // Ann has no planet in Taurus, so only the South Indian chart names it on the first page.
+    for (const ChartStyle style : kChartStyles) {
+        const std::string pdf = Path("Ann.pdf");
+        ASSERT_TRUE(Written(WriteReadingPdf(pdf, calculated, QPageSize::A4, style)));
+        const QString first = PdfText(pdf, 1, 1);
+        EXPECT_EQ(first.contains(QLatin1String("Taurus")), style == ChartStyle::South)
+            << ChartStyleName(style);
+        EXPECT_TRUE(first.contains(QString::fromUtf8("Asc 10\u00B021'"))) << ChartStyleName(style);
+    }
+}
+
 TEST_F(ReadingFiles, AnExistingFileIsReplacedWhole) {
     const std::string path = Path("chart.svg");
     PutFile(path, std::string(100000, 'x'));

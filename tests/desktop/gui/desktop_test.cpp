@@ -2,6 +2,7 @@
 // from a second start; the usual keys; the recent readings; Enter on buttons; one Alt+O.
 #include "GuiFixture.h"
 
+#include "chart/gui/ChartWindow.h"
 #include "desktop/gui/RecentFiles.h"
 #include "desktop/gui/UpdateReminder.h"
 #include "links/Links.h"
@@ -141,6 +142,19 @@ TEST_F(DesktopTest, CtrlOOpensCtrlSSavesOnlyWithAReadingCtrlQExits) {
     press(window.get(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(DesktopTest, PrintsInTheChartStyleTheChartWindowKeeps) {
+    window->openReadingFile(copyAnn("ann.kvr"));
+    EXPECT_EQ(window->chartStyle(), ChartStyle::South);
+    window->showChartWindow();
+    auto* chart = static_cast<ChartWindow*>(window->findChild<QWidget*>("frmChart"));
+    ASSERT_NE(chart, nullptr);
+    chart->setChartStyle(ChartStyle::North);
+    EXPECT_EQ(window->chartStyle(), ChartStyle::North);
+    // After a restart, before any chart window is opened.
+    newWindow();
+    EXPECT_EQ(window->chartStyle(), ChartStyle::North);
 }
 
 TEST_F(DesktopTest, F1OpensTheOnlineHelp) {
