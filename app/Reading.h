@@ -6,8 +6,8 @@
 #include "sky/PreciseSky.h"
 
 #include <array>
-
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace kovrel {
@@ -42,6 +42,11 @@ struct CalculatedReading {
     // placement shown: its precise sidereal longitude in degrees. Not a number where the two
     // agree, and always in precise mode.
     std::array<double, kPlanetCount> secondOpinion = NoSecondOpinion();
+    // The precise sky of the birth with the chosen ayanamsa, in both modes, as the tool reports
+    // it; nothing until computed.
+    std::optional<PreciseSky> sky{};
+    // Per planet, in both modes: whether the precise sign is the classic one.
+    std::array<bool, kPlanetCount> sameSign{};
 
     static constexpr std::array<double, kPlanetCount> NoSecondOpinion() {
         std::array<double, kPlanetCount> none{};
@@ -53,5 +58,17 @@ struct CalculatedReading {
 // Ayanamsa, Moon, the six planets and the relationships, in their fixed order. A step that
 // cannot be formed keeps the value of `previous`.
 Reading ComputeReading(const BirthDetails& details, const Reading& previous = {});
+
+// The reading of a precise sky: its ayanamsa (negative, as the classic one is kept), the Moon's
+// longitude and text, the seven placements of its longitudes and the relationships of their
+// signs.
+Reading PreciseReading(const PreciseSky& sky);
+
+// A birth's reading in the positions of `choice`, from its classic reading and its precise sky
+// (computed with choice.ayanamsa): in classic mode the classic reading with the precise planets
+// whose sign differs as the second opinion, in precise mode the precise reading; the ascendant
+// made sidereal with the ayanamsa of the mode.
+CalculatedReading InPositions(const BirthDetails& birth, int zoneRow, PositionsChoice choice,
+                              const Reading& classic, const PreciseSky& sky);
 
 } // namespace kovrel

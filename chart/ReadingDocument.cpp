@@ -2,8 +2,10 @@
 
 #include "app/TimeZoneCatalog.h"
 #include "chart/BirthTexts.h"
+#include "chart/PositionNotes.h"
 #include "common/Text.h"
 #include "relationships/RelationTexts.h"
+#include "sky/SkyTexts.h"
 
 #include <cstdio>
 
@@ -60,6 +62,7 @@ ReadingDocument MakeReadingDocument(const CalculatedReading& calculated, ChartSt
     const Reading& reading = calculated.reading;
     ReadingDocument document;
     document.header = birth.Name;
+    document.positionsCaption = PositionsCaption(calculated.positions);
     document.programName = std::string(kWindowCaption);
     document.heading = "Planetary Relationships Reading";
     document.birthDetails = {
@@ -78,12 +81,23 @@ ReadingDocument MakeReadingDocument(const CalculatedReading& calculated, ChartSt
     document.chart = ChartOf(calculated, chartStyle);
 
     document.positions.title = "Planet Positions";
-    document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees"};
-    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        const Placement& placement = reading.PlanetPlacements[planet];
+    document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees",
+                                   "Dignity"};
+    for (const Planet planet : kPlanets) {
+        const Placement& placement = reading.PlanetPlacements[Index(planet)];
+        std::string text(placement.text());
+        if (std::string note = SecondOpinionText(calculated, planet); !note.empty()) {
+            text += " " + std::string(kSecondOpinionMark);
+            document.positionNotes.push_back(std::string(kSecondOpinionMark) + " " + note);
+        }
         document.positions.rows.push_back(
-            {std::string(PlanetNames[planet]), std::string(placement.text()),
-             std::string(SignNameOf(placement)), DegreesText(placement)});
+            {std::string(PlanetName(planet)), std::move(text), std::string(SignNameOf(placement)),
+             DegreesText(placement), DignityTextOf(calculated, planet)});
+    }
+    if (const std::optional<Placement> rising = AscendantPlacement(calculated)) {
+        document.positions.rows.push_back({std::string(kAscendantName), std::string(rising->text()),
+                                           std::string(SignNameOf(*rising)), DegreesText(*rising),
+                                           ""});
     }
 
     const Relationships& relationships = reading.relationships;

@@ -30,12 +30,17 @@ struct DocumentTable {
 };
 
 struct ReadingDocument {
-    std::string header;      // the person's name, at the top of every page
+    std::string header; // the person's name, at the top of every page
+    // Beside the name: "Precise positions, Lahiri ayanamsa"; empty for classic positions.
+    std::string positionsCaption;
     std::string programName; // at the foot of every page, with the page number
     std::string heading;     // the first page's heading
     std::vector<DocumentField> birthDetails;
     ChartLayout chart;
+    // The seven planets with their dignities, then the ascendant once one is computed.
     DocumentTable positions;
+    // Below the positions: where a precise ephemeris puts a planet marked in the table.
+    std::vector<std::string> positionNotes;
     // Natural, temporary and compound, as the three result tabs show them.
     std::array<DocumentTable, 3> relationships;
 };

@@ -2,6 +2,7 @@
 
 #include "app/ChartFormat.h"
 #include "app/EntryValidation.h"
+#include "app/PositionsKeywords.h"
 #include "app/TimeZoneCatalog.h"
 #include "common/Text.h"
 #include "places/PlaceEntry.h"
@@ -47,7 +48,9 @@ enum class Flag {
     ChartStyle,
     Json,
     Zones,
-    Save
+    Save,
+    Positions,
+    Ayanamsa
 };
 
 // Which flags a reading from flags cannot do without. The date and time are always needed, the
@@ -322,6 +325,16 @@ constexpr FlagRow kFlags[] = {
                  "a file name ending in kvr, followed by the birth flags"},
      .rank = 10,
      .birth = true},
+    {.id = Flag::Positions,
+     .summary = {"--positions", "classic|precise",
+                 "Positions: classic (the default), or precise from an accurate ephemeris",
+                 "classic or precise"},
+     .rank = 17},
+    {.id = Flag::Ayanamsa,
+     .summary = {"--ayanamsa", "lahiri|raman|krishnamurti",
+                 "Ayanamsa of the precise positions (default lahiri)",
+                 "lahiri, raman or krishnamurti"},
+     .rank = 18},
 };
 constexpr std::size_t kFlagCount = std::size(kFlags);
 
@@ -426,6 +439,11 @@ struct CommandLine {
             "from flags or of a single saved reading; the reading is printed as well. Both draw\n"
             "the chart in the style --chart-style names.\n"
             "\n"
+            "--positions precise takes the placements and the relationships from an accurate\n"
+            "ephemeris with the --ayanamsa chosen; the JSON object's \"precise\" key gives those\n"
+            "positions in either mode, and the text report says where they put a planet in\n"
+            "another sign than the classic reading.\n"
+            "\n"
             "Every entry passes the window's own checks before it is calculated, and a saved\n"
             "reading is opened exactly as the window opens it.\n"
             "\n"
@@ -503,6 +521,25 @@ Result<EntryForm> EntryFromFlags(const CommandLine& line, std::optional<PlaceReq
     return entry;
 }
 
+// --positions and --ayanamsa; each left out keeps its default.
+Result<> ApplyPositions(const CommandLine& line, PositionsChoice& choice) {
+    if (line.given(Flag::Positions)) {
+        const std::optional<PositionsMode> mode = PositionsModeNamed(line.text(Flag::Positions));
+        if (!mode) {
+            return RefuseValue(RowOf(Flag::Positions), line.text(Flag::Positions));
+        }
+        choice.mode = *mode;
+    }
+    if (line.given(Flag::Ayanamsa)) {
+        const std::optional<AyanamsaKind> kind = AyanamsaNamed(line.text(Flag::Ayanamsa));
+        if (!kind) {
+            return RefuseValue(RowOf(Flag::Ayanamsa), line.text(Flag::Ayanamsa));
+        }
+        choice.ayanamsa = *kind;
+    }
+    return Success();
+}
+
 // Whether an argument is one of the flags, alone or with its value after "=".
 bool IsKnownFlag(std::string_view arg) {
     const std::string_view name = arg.substr(0, arg.find('='));
@@ -554,10 +591,11 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
         return Fault{ParseErrorLine(error)};
     }
     request.json = line.on(Flag::Json);
+    const bool positionsGiven = line.given(Flag::Positions) || line.given(Flag::Ayanamsa);
     if (line.given(Flag::Places)) {
         if (line.anyBirthFlag() || line.on(Flag::Zones) || line.given(Flag::Json) ||
-            !line.files.empty() || line.given(Flag::Pdf) || line.given(Flag::ChartSvg) ||
-            line.given(Flag::ChartStyle)) {
+            positionsGiven || !line.files.empty() || line.given(Flag::Pdf) ||
+            line.given(Flag::ChartSvg) || line.given(Flag::ChartStyle)) {
             return Fault{"--places takes no other flags"};
         }
         request.mode = RunMode::Places;
@@ -582,11 +620,14 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (line.on(Flag::Zones)) {
         if (line.anyBirthFlag() || line.given(Flag::Json) || !line.files.empty() ||
-            request.pdfPath || request.svgPath || line.given(Flag::ChartStyle)) {
+            request.pdfPath || request.svgPath || line.given(Flag::ChartStyle) || positionsGiven) {
             return Fault{"--zones takes no other flags"};
         }
         request.mode = RunMode::Zones;
         return request;
+    }
+    if (const Result<> chosen = ApplyPositions(line, request.positions); !chosen) {
+        return chosen.fault();
     }
     if (!line.files.empty()) {
         if (line.anyBirthFlag()) {

@@ -5,6 +5,7 @@
 #include "common/Result.h"
 #include "places/Atlas.h"
 #include "places/ZoneChoice.h"
+#include "sky/PreciseSky.h"
 
 #include <optional>
 #include <string>
@@ -35,6 +36,7 @@ struct CommandRequest {
     std::optional<std::string> pdfPath;
     std::optional<std::string> svgPath;
     ChartStyle chartStyle = ChartStyle::South; // of the chart in both pictures
+    PositionsChoice positions;                 // Files and Flags
 };
 
 // A flag of kovrel-reading as --help shows it and as its usage errors describe it.

@@ -119,6 +119,7 @@ int RunFromFlags(const CommandRequest& request, const ReadingExports& exports, s
         }
     }
     Session session;
+    ChoosePositions(session, request.positions);
     if (const Result<Reading> reading = RunCalculation(request.entry, session); !reading) {
         ReportError(err, kProgram, reading.fault().message);
         return kExitRefused;
@@ -148,12 +149,13 @@ int RunFromFlags(const CommandRequest& request, const ReadingExports& exports, s
 // One saved reading, opened as the window opens it into a freshly started window: the lines
 // applied onto the default entry, then the same calculation. A fresh session for each file, so
 // one file's values never leak into the next.
-Result<Session> ReadOneFile(const std::string& path) {
+Result<Session> ReadOneFile(const std::string& path, PositionsChoice positions) {
     const Result<EntryForm> entry = ApplyChartFile(path, EntryForm{});
     if (!entry) {
         return entry.fault();
     }
     Session session;
+    ChoosePositions(session, positions);
     if (const Result<Reading> reading = RunCalculation(*entry, session); !reading) {
         return reading.fault();
     }
@@ -165,7 +167,7 @@ int RunFromFiles(const CommandRequest& request, const ReadingExports& exports, s
     int status = kExitOk;
     bool printed = false;
     for (const std::string& path : request.files) {
-        const Result<Session> file = ReadOneFile(path);
+        const Result<Session> file = ReadOneFile(path, request.positions);
         if (!file) {
             status = kExitRefused;
             if (request.json) {

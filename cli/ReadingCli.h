@@ -35,7 +35,8 @@ struct ReadingExports {
 // `out`, errors to `err`. Returns the exit status.
 //
 // Every reading walks the window's road: the flags or a saved file become an EntryForm, which
-// passes ValidateInput, is copied into BirthDetails and goes through ComputeReading.
+// passes ValidateInput, is copied into BirthDetails and goes through ComputeReading, then the
+// precise step beside it in the positions the flags chose.
 int RunReadingCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                   const ReadingExports& exports = {});
 

@@ -3,14 +3,17 @@
 #include "app/EntryForm.h"
 #include "app/TimeZoneCatalog.h"
 #include "chart/BirthTexts.h"
+#include "chart/PositionNotes.h"
 #include "chart/ReadingDocument.h"
 #include "common/Calendar.h"
 #include "common/Planets.h"
 #include "relationships/RelationTexts.h"
+#include "sky/SkyTexts.h"
 
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -104,8 +107,11 @@ std::string TextReport(const CalculatedReading& calculated) {
     const Reading& reading = calculated.reading;
     std::ostringstream text;
 
-    text << "Name:      " << birth.Name << '\n'
-         << "Born:      " << BirthLine(birth, zoneRow) << '\n'
+    text << "Name:      " << birth.Name << '\n';
+    if (const std::string caption = PositionsCaption(calculated.positions); !caption.empty()) {
+        text << "Positions: " << caption << '\n';
+    }
+    text << "Born:      " << BirthLine(birth, zoneRow) << '\n'
          << "Place:     " << birth.City << ", " << birth.State << ", " << birth.Country << '\n'
          << "Latitude:  "
          << AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? "South" : "North")
@@ -114,16 +120,31 @@ std::string TextReport(const CalculatedReading& calculated) {
          << AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? "East" : "West") << '\n'
          << "Ayanamsa:  " << AyanamsaText(reading.Ayanamsa) << '\n'
          << "Moon:      " << reading.MoonLongitudeText << '\n';
+    if (const std::optional<Placement> rising = AscendantPlacement(calculated)) {
+        text << "Ascendant: " << rising->text() << '\n';
+    }
 
     std::vector<Row> placements;
     for (int i = 0; i < kPlanetCount; ++i) {
         placements.push_back(
             {std::string(PlanetNames[i]), std::string(reading.PlanetPlacements[i].text())});
     }
+    std::vector<Row> dignities;
+    for (const Planet planet : kPlanets) {
+        dignities.push_back({std::string(PlanetName(planet)), DignityTextOf(calculated, planet)});
+    }
     const Relationships& relationships = reading.relationships;
-    text << "\nPlacements\n"
-         << AlignedTable(placements) << '\n'
-         << TableText(ListTable(std::string(kNaturalTitle), relationships.natural)) << '\n'
+    text << "\nPlacements\n" << AlignedTable(placements) << '\n';
+    text << "Dignities\n" << AlignedTable(dignities) << '\n';
+    if (const std::vector<std::string> opinions = SecondOpinionTexts(calculated);
+        !opinions.empty()) {
+        text << "Second opinion\n";
+        for (const std::string& opinion : opinions) {
+            text << "  " << opinion << '\n';
+        }
+        text << '\n';
+    }
+    text << TableText(ListTable(std::string(kNaturalTitle), relationships.natural)) << '\n'
          << TableText(ListTable(std::string(kTemporaryTitle), relationships.temporary)) << '\n'
          << TableText(CompoundGrid(relationships.compound));
     return text.str();
@@ -131,7 +152,39 @@ std::string TextReport(const CalculatedReading& calculated) {
 
 namespace {
 
-Json ReportObject(const BirthDetails& birth, const Reading& reading) {
+// A sidereal longitude at full precision with its placement; null before it is computed.
+Json LongitudeObject(double longitude) {
+    if (std::isnan(longitude)) {
+        return nullptr;
+    }
+    return Json{{"longitude", longitude}, {"placement", PlacementOf(longitude).text()}};
+}
+
+// The precise sky beside the reading, in both modes; null before it is computed.
+Json PreciseObject(const CalculatedReading& calculated) {
+    if (!calculated.sky) {
+        return nullptr;
+    }
+    const PreciseSky& sky = *calculated.sky;
+    Json planets = Json::array();
+    for (const Planet planet : kPlanets) {
+        const double longitude = sky.longitudes[Index(planet)];
+        planets.push_back(Json{{"name", PlanetName(planet)},
+                               {"longitude", longitude},
+                               {"placement", PlacementOf(longitude).text()},
+                               {"same_sign", calculated.sameSign[Index(planet)]}});
+    }
+    return Json{
+        {"ayanamsa",
+         {{"name", AyanamsaName(calculated.positions.ayanamsa)}, {"degrees", sky.ayanamsa}}},
+        {"delta_t_seconds", sky.deltaTSeconds},
+        {"ascendant", LongitudeObject(sky.ascendant)},
+        {"planets", std::move(planets)}};
+}
+
+Json ReportObject(const CalculatedReading& calculated) {
+    const BirthDetails& birth = calculated.birth;
+    const Reading& reading = calculated.reading;
     Json planets = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         planets.push_back(
@@ -164,13 +217,25 @@ Json ReportObject(const BirthDetails& birth, const Reading& reading) {
         compound.push_back(std::move(cells));
     }
 
+    Json dignities = Json::array();
+    for (const Planet planet : kPlanets) {
+        const std::string dignity = DignityTextOf(calculated, planet);
+        dignities.push_back(Json{{"name", PlanetName(planet)},
+                                 {"dignity", dignity.empty() ? Json(nullptr) : Json(dignity)}});
+    }
+
+    // The keys after "compound" came with the precise positions; the ones before keep their
+    // order and values.
     return Json{{"name", birth.Name},
                 {"ayanamsa", reading.Ayanamsa},
                 {"moon_longitude", reading.MoonLongitudeText},
                 {"planets", std::move(planets)},
                 {"natural", std::move(naturalRows)},
                 {"temporary", std::move(temporaryRows)},
-                {"compound", std::move(compound)}};
+                {"compound", std::move(compound)},
+                {"ascendant", LongitudeObject(calculated.ascendant)},
+                {"dignities", std::move(dignities)},
+                {"precise", PreciseObject(calculated)}};
 }
 
 std::string Dumped(const Json& report) {
@@ -182,7 +247,7 @@ std::string Dumped(const Json& report) {
 } // namespace
 
 std::string JsonReport(const CalculatedReading& calculated) {
-    return Dumped(ReportObject(calculated.birth, calculated.reading));
+    return Dumped(ReportObject(calculated));
 }
 
 std::string IsoOffsetText(int offsetSeconds) {
@@ -199,7 +264,7 @@ std::string IsoOffsetText(int offsetSeconds) {
 }
 
 std::string JsonReport(const CalculatedReading& calculated, const PlaceReport& place) {
-    Json report = ReportObject(calculated.birth, calculated.reading);
+    Json report = ReportObject(calculated);
     report["place"] = Json{{"city", place.city},
                            {"state", place.state},
                            {"country", place.country},

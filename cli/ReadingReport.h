@@ -13,13 +13,15 @@ namespace kovrel {
 // Every zone row on its own line: the row number, two blanks, the display text.
 std::string ZoneListText();
 
-// A readable report of one reading: who and where, the Ayanamsa and the Moon, the seven
-// placements, the natural and temporary lists and the compound grid, in aligned columns and in
-// planet order. Ends with a newline.
+// A readable report of one reading: who and where (and the positions, when they are precise), the
+// Ayanamsa, the Moon and the ascendant, the seven placements and their dignities, where a
+// precise ephemeris puts a planet in another sign, the natural and temporary lists and the
+// compound grid, in aligned columns and in planet order. Ends with a newline.
 std::string TextReport(const CalculatedReading& calculated);
 
 // One reading as one JSON object on one line, UTF-8, without a trailing newline:
-// name, ayanamsa, moon_longitude, planets, natural, temporary, compound.
+// name, ayanamsa, moon_longitude, planets, natural, temporary, compound, then ascendant,
+// dignities and precise (the precise sky with the chosen ayanamsa, in both modes).
 std::string JsonReport(const CalculatedReading& calculated);
 
 // Where a reading's place came from when the atlas filled it, for the "place" object of the JSON

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Planets.h"
+#include "relationships/Dignity.h"
 #include "relationships/Relations.h"
 
 #include <array>
@@ -47,5 +48,24 @@ inline constexpr std::string_view kNaturalTitle = "Natural Relationship";
 inline constexpr std::string_view kTemporaryTitle = "Temporary Relationship";
 inline constexpr std::string_view kCompoundTitle = "Compound Relationship";
 inline constexpr std::string_view kResultAreaTitle = "Kovrel Result";
+
+// "exalted", "debilitated", "own sign", or the compound relation towards the sign's lord in the
+// words of the compound tab: "in a Great Friend's sign" .. "in an Enemy's sign".
+inline std::string DignityText(Dignity dignity) {
+    switch (dignity) {
+    case Dignity::Exalted:
+        return "exalted";
+    case Dignity::Debilitated:
+        return "debilitated";
+    case Dignity::OwnSign:
+        return "own sign";
+    default:
+        break;
+    }
+    const std::string_view relation = CompoundText(static_cast<CompoundKind>(
+        static_cast<int>(dignity) - static_cast<int>(Dignity::GreatFriendsSign)));
+    const bool vowel = relation.front() == 'E';
+    return std::string(vowel ? "in an " : "in a ").append(relation).append("'s sign");
+}
 
 } // namespace kovrel

@@ -173,6 +173,21 @@ inline const Placements kJ2000Placements = PlacementsOf(
 
 // ---------------------------------------------------------------- other births
 
+// Ravi, 29 January 1981, 17:28 Indian time, New Delhi: a birth where the two routes disagree.
+// The classic reading puts Mars at 00 Aqu 00; the reference library (precise_positions.csv,
+// 1981-01-29 11:58 UT) puts it at 299.7230, 29° 43' Capricorn, where it is exalted.
+inline EntryForm RaviEntry() {
+    EntryForm entry = AnnEntry();
+    entry.name = "Ravi";
+    entry.dayIndex = FindListItem(EntryList::Day, "29");
+    entry.monthIndex = FindListItem(EntryList::Month, "January");
+    entry.yearIndex = FindListItem(EntryList::Year, "1981");
+    entry.hourIndex = FindListItem(EntryList::Hour, "17");
+    entry.minuteIndex = FindListItem(EntryList::Minute, "28");
+    return entry;
+}
+inline constexpr double kRaviPreciseMars = 299.7230;
+
 // A local date and time; zone 0, West, no daylight saving, no place.
 inline BirthDetails BirthAt(int year, int month, int day, int hour, int minute) {
     BirthDetails birth;

@@ -2,15 +2,20 @@
 
 #include "chart/BirthTexts.h"
 #include "chart/ChartLayout.h"
+#include "chart/PositionNotes.h"
+#include "common/gui/QtText.h"
+#include "sky/SkyTexts.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 namespace kovrel {
 
 namespace {
 
-// Two rows, Sun to Venus then Mars to Saturn, so the strip fits the width of the window.
+// Two rows, Sun to Venus then Mars to Saturn and the ascendant, so the strip fits the width of
+// the window.
 constexpr int kColumns = 4;
 
 QLabel* SelectableLabel(QWidget* parent, const QString& name) {
@@ -24,7 +29,9 @@ QLabel* SelectableLabel(QWidget* parent, const QString& name) {
 } // namespace
 
 PositionsStrip::PositionsStrip(QWidget* parent)
-    : QFrame(parent), readingOf_(SelectableLabel(this, QStringLiteral("lblReadingOf"))) {
+    : QFrame(parent), readingOf_(SelectableLabel(this, QStringLiteral("lblReadingOf"))),
+      caption_(SelectableLabel(this, QStringLiteral("lblPositionsCaption"))),
+      ascendant_(SelectableLabel(this, QStringLiteral("lblAscendant"))) {
     setObjectName(QStringLiteral("fraPositions"));
     setFrameShape(QFrame::StyledPanel);
     auto* grid = new QGridLayout(this);
@@ -34,12 +41,18 @@ PositionsStrip::PositionsStrip(QWidget* parent)
     QFont bold = readingOf_->font();
     bold.setBold(true);
     readingOf_->setFont(bold);
-    grid->addWidget(readingOf_, 0, 0, 1, kColumns);
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(readingOf_);
+    heading->addStretch(1);
+    heading->addWidget(caption_);
+    caption_->hide();
+    grid->addLayout(heading, 0, 0, 1, kColumns);
     for (int planet = 0; planet < kPlanetCount; ++planet) {
         auto* label = SelectableLabel(this, QStringLiteral("lblPosition_%1").arg(planet));
         placements_[static_cast<std::size_t>(planet)] = label;
         grid->addWidget(label, 1 + planet / kColumns, planet % kColumns);
     }
+    grid->addWidget(ascendant_, 1 + kPlanetCount / kColumns, kPlanetCount % kColumns);
 }
 
 void PositionsStrip::showReading(const CalculatedReading& calculated) {
@@ -53,17 +66,32 @@ void PositionsStrip::showReading(const CalculatedReading& calculated) {
         }
     }
     readingOf_->setText(who.join(QStringLiteral(" - ")));
-    for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        const Placement& placement = reading.PlanetPlacements[planet];
-        const std::string_view text = placement.text();
-        QLabel* label = placements_[planet];
-        label->setText(QString::fromUtf8(PlanetNames[planet].data(),
-                                         static_cast<qsizetype>(PlanetNames[planet].size())) +
-                       QLatin1Char(' ') +
-                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-        const std::string_view sign = SignNameOf(placement);
-        label->setToolTip(QString::fromUtf8(sign.data(), static_cast<qsizetype>(sign.size())));
+    const std::string caption = PositionsCaption(calculated.positions);
+    caption_->setText(Text(caption));
+    caption_->setVisible(!caption.empty());
+    for (const Planet planet : kPlanets) {
+        const Placement& placement = reading.PlanetPlacements[Index(planet)];
+        QLabel* label = placements_[Index(planet)];
+        QString text = Text(PlanetName(planet)) + QLatin1Char(' ') + Text(placement.text());
+        QStringList tip;
+        for (const std::string& line :
+             {std::string(SignNameOf(placement)), DignityTextOf(calculated, planet)}) {
+            if (!line.empty()) {
+                tip << Text(line);
+            }
+        }
+        QString toolTip = tip.join(QStringLiteral(", "));
+        if (const std::string opinion = SecondOpinionText(calculated, planet); !opinion.empty()) {
+            text += QLatin1Char(' ') + Text(kSecondOpinionMark);
+            toolTip += QLatin1Char('\n') + Text(opinion);
+        }
+        label->setText(text);
+        label->setToolTip(toolTip);
     }
+    const std::optional<Placement> rising = AscendantPlacement(calculated);
+    ascendant_->setText(rising ? Text(kAscendantName) + QLatin1Char(' ') + Text(rising->text())
+                               : QString());
+    ascendant_->setToolTip(rising ? Text(SignNameOf(*rising)) : QString());
 }
 
 } // namespace kovrel

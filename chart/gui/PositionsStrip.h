@@ -1,7 +1,7 @@
 #pragma once
 
 // A strip that shows whose reading it is and the seven placements in planet order, beside the
-// result panels. Every text can be selected and copied.
+// result panels, with the ascendant after them. Every text can be selected and copied.
 
 #include "app/Reading.h"
 #include "common/BirthDetails.h"
@@ -21,12 +21,20 @@ class PositionsStrip : public QFrame {
 
     // "Ann - 15 March 1990 08:30 - New Delhi, Delhi, India".
     QLabel* readingOf() const { return readingOf_; }
-    // "Sun 00 Pis 41", the sign's full name as its tool tip.
+    // "Precise positions, Lahiri ayanamsa" beside it; empty and hidden for classic positions.
+    QLabel* positionsCaption() const { return caption_; }
+    // "Sun 00 Pis 41", the sign's full name and the planet's dignity as its tool tip. In classic
+    // mode a planet a precise ephemeris puts in another sign is marked, and the tool tip says
+    // where.
     QLabel* placement(int planet) const { return placements_[static_cast<std::size_t>(planet)]; }
+    // "Ascendant 10 Ari 21"; empty before one is computed.
+    QLabel* ascendant() const { return ascendant_; }
 
   private:
     QLabel* readingOf_;
+    QLabel* caption_;
     std::array<QLabel*, kPlanetCount> placements_{};
+    QLabel* ascendant_;
 };
 
 } // namespace kovrel

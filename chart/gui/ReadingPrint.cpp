@@ -95,7 +95,8 @@ class PageWriter {
         y_ += side + Mm(6);
     }
 
-    void Table(const DocumentTable& table) {
+    // `trailing` is the height of what must stay on the page below the table (its footnotes).
+    void Table(const DocumentTable& table, double trailing = 0.0) {
         const QFont headFont = ChartFont(9, true);
         const QFont cellFont = ChartFont(table.compound ? 8 : 9);
         const QFontMetricsF headMetrics(headFont, &device_);
@@ -136,7 +137,7 @@ class PageWriter {
             total += heights.back();
         }
         // The title stays with its table.
-        Need(QFontMetricsF(ChartFont(12, true), &device_).height() * 1.6 + total);
+        Need(QFontMetricsF(ChartFont(12, true), &device_).height() * 1.6 + total + trailing);
         Heading(Text(table.title), 12);
 
         // `row` counts the rows below the headings.
@@ -173,6 +174,30 @@ class PageWriter {
         y_ += Mm(6);
     }
 
+    // Small lines under a table, such as its footnotes.
+    double NotesHeight(const std::vector<std::string>& notes) const {
+        return notes.empty() ? 0.0 : NoteLine() * (static_cast<double>(notes.size()) + 0.6);
+    }
+
+    void Notes(const std::vector<std::string>& notes) {
+        if (notes.empty()) {
+            return;
+        }
+        const QFont font = ChartFont(9);
+        const double line = NoteLine();
+        Need(line * static_cast<double>(notes.size()));
+        for (const std::string& note : notes) {
+            if (painter_ != nullptr) {
+                painter_->setFont(font);
+                painter_->setPen(Qt::black);
+                painter_->drawText(QRectF(body_.left(), y_, body_.width(), line),
+                                   Qt::AlignLeft | Qt::AlignVCenter, Text(note));
+            }
+            y_ += line;
+        }
+        y_ += line * 0.6;
+    }
+
     void NewPage() {
         if (painter_ != nullptr) {
             device_.newPage();
@@ -184,6 +209,8 @@ class PageWriter {
     const QRectF& Body() const { return body_; }
 
   private:
+    double NoteLine() const { return QFontMetricsF(ChartFont(9), &device_).height() * 1.25; }
+
     // Starts a new page when the block does not fit below what the page already holds.
     void Need(double height) {
         if (y_ + height > body_.bottom() && y_ > body_.top()) {
@@ -203,7 +230,10 @@ class PageWriter {
         painter_->setFont(font);
         painter_->setPen(QColor(60, 60, 60));
         const QRectF head(page_.left(), page_.top(), page_.width(), metrics.height());
-        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, Text(document_.header));
+        const std::string who = document_.positionsCaption.empty()
+                                    ? document_.header
+                                    : document_.header + " - " + document_.positionsCaption;
+        painter_->drawText(head, Qt::AlignLeft | Qt::AlignVCenter, Text(who));
         painter_->drawText(head, Qt::AlignRight | Qt::AlignVCenter, Text(document_.heading));
         const QRectF foot(page_.left(), page_.bottom() - metrics.height(), page_.width(),
                           metrics.height());
@@ -230,8 +260,10 @@ class PageWriter {
 int LayOut(PageWriter& writer, const ReadingDocument& document) {
     writer.Heading(Text(document.heading), 16);
     writer.Fields(document.birthDetails);
-    writer.Chart(document.chart, writer.Mm(112));
-    writer.Table(document.positions);
+    // Small enough that the positions, their footnotes and the ascendant stay on the first page.
+    writer.Chart(document.chart, writer.Mm(100));
+    writer.Table(document.positions, writer.NotesHeight(document.positionNotes));
+    writer.Notes(document.positionNotes);
     writer.NewPage();
     for (const DocumentTable& table : document.relationships) {
         writer.Table(table);

@@ -13,13 +13,16 @@
 #include "common/gui/QtText.h"
 #include "desktop/gui/AboutBox.h"
 #include "desktop/gui/EntryPanel.h"
+#include "desktop/gui/PositionsSetting.h"
 #include "desktop/gui/RecentFiles.h"
 #include "links/Links.h"
 #include "links/gui/LinkLabel.h"
 #include "links/gui/OpenLink.h"
 #include "relationships/gui/ResultPanels.h"
+#include "sky/SkyTexts.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -40,8 +43,10 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <array>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 namespace kovrel {
@@ -108,6 +113,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
     connect(results_, &ResultPanels::backRequested, this, &MainWindow::ShowEntryPanel);
     connect(results_, &ResultPanels::chartRequested, this, &MainWindow::showChartWindow);
 
+    ChoosePositions(session_, StoredPositions(settings_));
     buildMenus();
     LoadBuiltInTables();
     ShowEntryPanel();
@@ -176,6 +182,8 @@ void MainWindow::buildMenus() {
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
+    buildPositionsMenu();
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     auto addLink = [this, help](const QString& name, const QString& caption, Link link) {
@@ -199,6 +207,46 @@ void MainWindow::buildMenus() {
     QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     connect(makeMoney, &QAction::triggered, this, [this] { OpenLink(Link::Branding, dialogs_); });
+}
+
+void MainWindow::buildPositionsMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Positions"));
+    menu->setObjectName(QStringLiteral("mnuPositions"));
+    const PositionsChoice shown = session_.positions;
+    const auto addChoice = [this, menu](QActionGroup* group, const QString& name,
+                                        const QString& caption, bool checked, auto change) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        action->setCheckable(true);
+        action->setChecked(checked);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, change] {
+            PositionsChoice choice = session_.positions;
+            change(choice);
+            choosePositions(choice);
+        });
+    };
+    modeGroup_ = new QActionGroup(this);
+    const std::array modes = {
+        std::tuple{PositionsMode::Classic, QStringLiteral("mnuClassicPositions"),
+                   QStringLiteral("&Classic Positions")},
+        std::tuple{PositionsMode::Precise, QStringLiteral("mnuPrecisePositions"),
+                   QStringLiteral("&Precise Positions")},
+    };
+    for (const auto& [mode, name, caption] : modes) {
+        addChoice(modeGroup_, name, caption, shown.mode == mode,
+                  [mode](PositionsChoice& choice) { choice.mode = mode; });
+    }
+    // The ayanamsa of the precise route; in classic mode it is the one the second opinion uses.
+    menu->addSeparator();
+    ayanamsaGroup_ = new QActionGroup(this);
+    for (const AyanamsaKind kind :
+         {AyanamsaKind::Lahiri, AyanamsaKind::Raman, AyanamsaKind::Krishnamurti}) {
+        const QString name = Text(AyanamsaName(kind));
+        addChoice(ayanamsaGroup_, QStringLiteral("mnuAyanamsa") + name, name,
+                  shown.ayanamsa == kind,
+                  [kind](PositionsChoice& choice) { choice.ayanamsa = kind; });
+    }
 }
 
 QWidget* MainWindow::buildFooter() {
@@ -237,12 +285,35 @@ void MainWindow::RunCalculation() {
         entryPanel_->applyFault(reading.fault().focus);
         return;
     }
-    results_->showRelationships(reading->relationships);
+    showReading();
+    ShowRelationships(ResultPanel::Natural);
+}
+
+void MainWindow::showReading() {
+    results_->showRelationships(session_.reading.relationships);
     strip_->showReading(session_);
     if (chartWindow_ != nullptr) {
         chartWindow_->showReading(session_);
     }
-    ShowRelationships(ResultPanel::Natural);
+}
+
+void MainWindow::choosePositions(PositionsChoice choice) {
+    if (choice == session_.positions) {
+        return;
+    }
+    ChoosePositions(session_, choice);
+    StorePositions(settings_, choice);
+    // The groups hold their entries in enum order.
+    modeGroup_->actions().at(static_cast<int>(choice.mode))->setChecked(true);
+    ayanamsaGroup_->actions().at(static_cast<int>(choice.ayanamsa))->setChecked(true);
+    if (!session_.sky) {
+        return; // nothing calculated yet
+    }
+    showReading();
+    // The panel on screen shows the new signs at once; behind the entry panel it waits.
+    if (!entryInFront()) {
+        ShowRelationships(results_->shownPanel());
+    }
 }
 
 void MainWindow::ShowRelationships(ResultPanel panel) {

@@ -11,6 +11,7 @@
 
 class QAbstractButton;
 class QAction;
+class QActionGroup;
 class QMenu;
 class QSettings;
 class QStackedWidget;
@@ -66,6 +67,10 @@ class MainWindow : public QMainWindow {
     // no dialog of its own is waiting for the user.
     void receiveFiles(const QStringList& paths);
 
+    // The positions the readings are shown in, as the Positions menu chose them: kept in the
+    // settings, shown at once.
+    void choosePositions(PositionsChoice choice);
+
     static QString GeometryKey();
 
   protected:
@@ -77,6 +82,9 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildMenus();
+    void buildPositionsMenu();
+    // Shows the session's reading in every view that shows one.
+    void showReading();
     QWidget* buildFooter();
     // The entries that need a reading on screen follow the panel in front.
     void updateReadingActions();
@@ -103,6 +111,8 @@ class MainWindow : public QMainWindow {
     QAbstractButton* cmdOpen_ = nullptr;
     QAction* saveAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QActionGroup* modeGroup_ = nullptr;
+    QActionGroup* ayanamsaGroup_ = nullptr;
 };
 
 } // namespace kovrel

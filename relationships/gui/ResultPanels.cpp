@@ -467,6 +467,7 @@ void ResultPanels::ShowRelationships(int panel) {
 
 void ResultPanels::ShowRelationships(ResultPanel panel) {
     bringToFront();
+    shown_ = panel;
 
     for (int i = 0; i < kPlanetCount; ++i) {
         const QString name = Text(PlanetNames[i]);

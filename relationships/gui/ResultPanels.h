@@ -37,6 +37,8 @@ class ResultPanels : public QGroupBox {
     // The same by number: 2 the temporary panel, 3 the compound grid, any other number the
     // natural panel.
     void ShowRelationships(int panel);
+    // The panel ShowRelationships showed last.
+    ResultPanel shownPanel() const { return shown_; }
 
     QSize sizeHint() const override { return designSize_; }
     QSize minimumSizeHint() const override { return designSize_; }
@@ -61,6 +63,7 @@ class ResultPanels : public QGroupBox {
     void bringPanelToFront(QWidget* panel);
 
     Relationships relationships_;
+    ResultPanel shown_ = ResultPanel::Natural;
     QTabBar* tabs_ = nullptr;
     QGroupBox* listPanel_ = nullptr;
     QGroupBox* gridPanel_ = nullptr;

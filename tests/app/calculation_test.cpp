@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace kovrel::test {
 namespace {
 
@@ -47,6 +49,38 @@ TEST(RunCalculation, FieldsThatDoNotConvertKeepTheirValues) {
     EXPECT_EQ(session.birth.TzHoursSigned, -5);
     EXPECT_EQ(session.birth.TzMinutesAbs, 30);
     EXPECT_EQ(session.zoneRow, 34);
+}
+
+TEST(ChoosePositions, PreciseSignsReachTheReadingAndClassicComesBackAsItWas) {
+    using enum Planet;
+    Session session;
+    ASSERT_TRUE(RunCalculation(RaviEntry(), session).ok());
+    // Classic positions are the classic reading itself, with Mars's second opinion beside it.
+    const Reading classic = ComputeReading(session.birth);
+    EXPECT_EQ(session.reading.PlanetPlacements, classic.PlanetPlacements);
+    EXPECT_EQ(session.reading.relationships, classic.relationships);
+    EXPECT_EQ(session.reading.Ayanamsa, classic.Ayanamsa);
+    EXPECT_EQ(session.reading.PlanetPlacements[Index(Mars)], "00 Aqu 00"); // Ravi's, see above
+    for (const Planet planet : kPlanets) {
+        EXPECT_EQ(std::isnan(session.secondOpinion[Index(planet)]), planet != Mars)
+            << PlanetName(planet);
+        EXPECT_EQ(session.sameSign[Index(planet)], planet != Mars) << PlanetName(planet);
+    }
+    EXPECT_NEAR(session.secondOpinion[Index(Mars)], kRaviPreciseMars, 0.01);
+
+    ChoosePositions(session, {PositionsMode::Precise, AyanamsaKind::Lahiri});
+    EXPECT_EQ(session.reading.PlanetPlacements[Index(Mars)], "29 Cap 43");
+    EXPECT_EQ(session.reading.relationships, RelationshipsOf(session.reading.PlanetPlacements));
+    // Mars moves back into the Sun's own sign, out of the friendly second house from it.
+    EXPECT_EQ(classic.relationships.compound[Index(Sun)][Index(Mars)], CompoundKind::GreatFriend);
+    EXPECT_EQ(session.reading.relationships.compound[Index(Sun)][Index(Mars)],
+              CompoundKind::Neutral);
+    EXPECT_TRUE(std::isnan(session.secondOpinion[Index(Mars)])) << "no second opinion on itself";
+    EXPECT_FALSE(session.sameSign[Index(Mars)]);
+
+    ChoosePositions(session, {});
+    EXPECT_EQ(session.reading.PlanetPlacements, classic.PlanetPlacements);
+    EXPECT_EQ(session.reading.relationships, classic.relationships);
 }
 
 TEST(ApplyChartFile, RefusesAWrongExtensionAndAFileThatCannotBeRead) {

@@ -11,7 +11,7 @@ using Row = std::vector<std::string>;
 
 class AnnDocument : public ::testing::Test {
   protected:
-    ReadingDocument document = MakeReadingDocument(AnnCalculated());
+    ReadingDocument document = MakeReadingDocument(AnnShown());
     std::string Field(const std::string& label) const {
         for (const DocumentField& field : document.birthDetails) {
             if (field.label == label) {
@@ -43,16 +43,22 @@ TEST_F(AnnDocument, FirstPageHoldsTheBirthDetails) {
 
 TEST_F(AnnDocument, PositionsTableNamesEachPlanetsSign) {
     const DocumentTable& table = document.positions;
-    EXPECT_EQ(table.headings, (Row{"Planet", "Placement", "Sign", "Degrees"}));
-    // Ann's placements (worked example).
+    EXPECT_EQ(table.headings, (Row{"Planet", "Placement", "Sign", "Degrees", "Dignity"}));
+    // Ann's placements (worked example), their dignities read off her compound grid, and the
+    // ascendant of the reference library's figures for her birth.
     EXPECT_EQ(table.rows,
-              (std::vector<Row>{{"Sun", "00 Pis 41", "Pisces", "00\u00B0 41'"},
-                                {"Moon", "11 Lib 33", "Libra", "11\u00B0 33'"},
-                                {"Mercury", "26 Aqu 55", "Aquarius", "26\u00B0 55'"},
-                                {"Venus", "15 Cap 14", "Capricorn", "15\u00B0 14'"},
-                                {"Mars", "08 Cap 59", "Capricorn", "08\u00B0 59'"},
-                                {"Jupiter", "07 Gem 50", "Gemini", "07\u00B0 50'"},
-                                {"Saturn", "29 Sag 37", "Sagittarius", "29\u00B0 37'"}}));
+              (std::vector<Row>{
+                  {"Sun", "00 Pis 41", "Pisces", "00\u00B0 41'", "in a Great Friend's sign"},
+                  {"Moon", "11 Lib 33", "Libra", "11\u00B0 33'", "in a Friend's sign"},
+                  {"Mercury", "26 Aqu 55", "Aquarius", "26\u00B0 55'", "in a Friend's sign"},
+                  {"Venus", "15 Cap 14", "Capricorn", "15\u00B0 14'", "in a Great Friend's sign"},
+                  {"Mars", "08 Cap 59", "Capricorn", "08\u00B0 59'", "exalted"},
+                  {"Jupiter", "07 Gem 50", "Gemini", "07\u00B0 50'", "in a Great Enemy's sign"},
+                  {"Saturn", "29 Sag 37", "Sagittarius", "29\u00B0 37'", "in an Enemy's sign"},
+                  {"Ascendant", "10 Ari 21", "Aries", "10\u00B0 21'", ""}}));
+    // Both routes put every planet of Ann's in the same sign: no footnote, no caption.
+    EXPECT_TRUE(document.positionNotes.empty());
+    EXPECT_EQ(document.positionsCaption, "");
 }
 
 TEST_F(AnnDocument, RelationshipTablesReadLikeTheResultPanels) {

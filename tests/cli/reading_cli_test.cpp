@@ -115,6 +115,92 @@ TEST(ReadingCliJson, NewDelhiReadingOnOneLine) {
     EXPECT_EQ(temporary[1].at("enemies"), json({"Mercury", "Sun", "Jupiter"}));
 }
 
+TEST(ReadingCliJson, AscendantDignitiesAndThePreciseSkyFollowTheKeysThatWereThere) {
+    const CliRun run = Cli(With(AnnFlags(), {"--json"}));
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const auto reading = nlohmann::ordered_json::parse(run.out);
+    std::vector<std::string> keys;
+    for (const auto& item : reading.items()) {
+        keys.push_back(item.key());
+    }
+    EXPECT_THAT(keys, ::testing::ElementsAre("name", "ayanamsa", "moon_longitude", "planets",
+                                             "natural", "temporary", "compound", "ascendant",
+                                             "dignities", "precise"));
+    // Ann's figures as the reference library gives them: Lahiri ayanamsa 23.7236, Delta T 56.9 s
+    // (TT - UT1; the route takes the clock as UTC, which differs by less than 0.9 s), ascendant
+    // 10.3519, Sun 330.5426.
+    const auto& precise = reading.at("precise");
+    EXPECT_EQ(precise.at("ayanamsa").at("name"), "Lahiri");
+    EXPECT_NEAR(precise.at("ayanamsa").at("degrees").get<double>(), 23.7236, 1e-4);
+    EXPECT_NEAR(precise.at("delta_t_seconds").get<double>(), 56.9, 0.9);
+    EXPECT_NEAR(precise.at("ascendant").at("longitude").get<double>(), 10.3519, 1e-4);
+    EXPECT_EQ(precise.at("ascendant").at("placement"), "10 Ari 21");
+    ASSERT_EQ(precise.at("planets").size(), 7u);
+    const auto& sun = precise.at("planets")[0];
+    EXPECT_EQ(sun.at("name"), "Sun");
+    EXPECT_NEAR(sun.at("longitude").get<double>(), 330.5426, 1e-4);
+    EXPECT_EQ(sun.at("placement"), "00 Pis 32");
+    EXPECT_EQ(sun.at("same_sign"), true);
+    // Classic positions: the same tropical ascendant made sidereal with Ann's classic ayanamsa.
+    // (The classic ayanamsa is kept negative.)
+    EXPECT_NEAR(reading.at("ascendant").at("longitude").get<double>(),
+                precise.at("ascendant").at("longitude").get<double>() +
+                    precise.at("ayanamsa").at("degrees").get<double>() +
+                    reading.at("ayanamsa").get<double>(),
+                1e-9);
+    EXPECT_EQ(reading.at("ascendant").at("placement"), "10 Ari 21");
+    // Read off her compound grid: the Sun in Jupiter's Pisces, Jupiter a Great Friend.
+    EXPECT_EQ(reading.at("dignities")[0],
+              nlohmann::ordered_json({{"name", "Sun"}, {"dignity", "in a Great Friend's sign"}}));
+}
+
+TEST(ReadingCliPositions, PreciseTakesThePlacementsAndABadValueIsRefusedNamingItsFlag) {
+    const auto ravi = [](std::vector<std::string> more) {
+        std::vector<std::string> args = {"--json", "--date", "1981-01-29", "--time",
+                                         "17:28",  "--zone", "IST",        "--lat",
+                                         "28:36N", "--lon",  "77:12E"};
+        args.insert(args.end(), more.begin(), more.end());
+        const CliRun run = Cli(args);
+        EXPECT_EQ(run.status, kExitOk) << run.err;
+        return json::parse(run.out);
+    };
+    // Ravi's Mars (see Examples.h): 00 Aqu 00 classic, 29 Cap 43 precise.
+    const json classic = ravi({});
+    EXPECT_EQ(classic.at("planets")[4].at("placement"), "00 Aqu 00");
+    EXPECT_EQ(classic.at("precise").at("planets")[4].at("placement"), "29 Cap 43");
+    EXPECT_EQ(classic.at("precise").at("planets")[4].at("same_sign"), false);
+    const json precise = ravi({"--positions", "precise"});
+    EXPECT_EQ(precise.at("planets")[4].at("placement"), "29 Cap 43");
+    EXPECT_EQ(precise.at("dignities")[4].at("dignity"), "exalted");
+    EXPECT_EQ(precise.at("compound")[0][4], "Neutral");
+    EXPECT_EQ(precise.at("precise"), classic.at("precise")) << "the same sky in either mode";
+    EXPECT_EQ(ravi({"--ayanamsa", "raman"}).at("precise").at("ayanamsa").at("name"), "Raman");
+    // The classic keys are as they were whatever the ayanamsa.
+    EXPECT_EQ(ravi({"--ayanamsa", "krishnamurti"}).at("compound"), classic.at("compound"));
+
+    for (const auto& [flag, value] :
+         {std::pair{"--positions", "exact"}, std::pair{"--ayanamsa", "Lahiri"}}) {
+        const CliRun run = Cli(With(AnnFlags(), {flag, value}));
+        EXPECT_EQ(run.status, kExitUsage) << flag;
+        EXPECT_THAT(run.out, IsEmpty());
+        EXPECT_THAT(run.err, HasSubstr(std::string(flag) + " expects")) << run.err;
+    }
+}
+
+TEST(ReadingCliText, TheReportSaysTheAscendantDignitiesAndSecondOpinion) {
+    const CliRun ann = Cli(AnnFlags());
+    EXPECT_THAT(ann.out, HasSubstr("Ascendant: 10 Ari 21\n"));
+    EXPECT_THAT(ann.out, HasSubstr("\nDignities\n  Sun      in a Great Friend's sign\n"));
+    EXPECT_THAT(ann.out, ::testing::Not(HasSubstr("precise ephemeris")));
+    const CliRun ravi =
+        Cli(Replaced(Replaced(AnnFlags(), "--date", "1981-01-29"), "--time", "17:28"));
+    EXPECT_THAT(ravi.out, HasSubstr("\nSecond opinion\n  A precise ephemeris puts Mars at 29\u00B0 "
+                                    "43' Capricorn\n\n"));
+    const CliRun precise = Cli(With(AnnFlags(), {"--positions", "precise"}));
+    EXPECT_THAT(precise.out, HasSubstr("Name:      Ann\nPositions: Precise positions, Lahiri "
+                                       "ayanamsa\n"));
+}
+
 TEST(ReadingCliZone, AbbreviationEqualsItsRowNumber) {
     const std::string byRow = Cli(With(AnnFlags(), {"--json"})).out;
     for (const char* name : {"IST", "ist"}) {

@@ -114,15 +114,16 @@ TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
     PositionsStrip strip;
     strip.showReading(AnnCalculated());
     EXPECT_EQ(strip.readingOf()->text(), "Ann - 15 March 1990 08:30 - New Delhi, Delhi, India");
-    // Ann's placements (worked example) with the sign's full name as tool tip.
+    // Ann's placements (worked example) with the sign's full name and the planet's dignity (read
+    // off her compound grid) as tool tip.
     const std::array<std::pair<const char*, const char*>, 7> expected = {{
-        {"Sun 00 Pis 41", "Pisces"},
-        {"Moon 11 Lib 33", "Libra"},
-        {"Mercury 26 Aqu 55", "Aquarius"},
-        {"Venus 15 Cap 14", "Capricorn"},
-        {"Mars 08 Cap 59", "Capricorn"},
-        {"Jupiter 07 Gem 50", "Gemini"},
-        {"Saturn 29 Sag 37", "Sagittarius"},
+        {"Sun 00 Pis 41", "Pisces, in a Great Friend's sign"},
+        {"Moon 11 Lib 33", "Libra, in a Friend's sign"},
+        {"Mercury 26 Aqu 55", "Aquarius, in a Friend's sign"},
+        {"Venus 15 Cap 14", "Capricorn, in a Great Friend's sign"},
+        {"Mars 08 Cap 59", "Capricorn, exalted"},
+        {"Jupiter 07 Gem 50", "Gemini, in a Great Enemy's sign"},
+        {"Saturn 29 Sag 37", "Sagittarius, in an Enemy's sign"},
     }};
     for (int planet = 0; planet < kPlanetCount; ++planet) {
         const QLabel* label = strip.placement(planet);
@@ -130,6 +131,30 @@ TEST(PositionsStrip, ShowsWhoseReadingAndTheSevenPlacementsInPlanetOrder) {
         EXPECT_EQ(label->toolTip(), expected[static_cast<std::size_t>(planet)].second);
         EXPECT_EQ(label->objectName(), QStringLiteral("lblPosition_%1").arg(planet));
     }
+}
+
+TEST(PositionsStrip, MarksAPlanetAPreciseEphemerisPutsElsewhereAndShowsTheAscendant) {
+    PositionsStrip strip;
+    strip.showReading(AnnShown());
+    // Ann's ascendant as the reference library gives it (10.3519).
+    EXPECT_EQ(strip.ascendant()->text(), "Ascendant 10 Ari 21");
+    EXPECT_TRUE(strip.positionsCaption()->isHidden());
+
+    // Ravi's Mars (Examples.h): classic 00 Aqu 00, precise 29° 43' Capricorn.
+    const BirthDetails ravi = CopyEntry(RaviEntry(), {});
+    strip.showReading(CalculateReading(ravi, RaviEntry().zoneIndex, {}));
+    const QLabel* mars = strip.placement(static_cast<int>(Planet::Mars));
+    EXPECT_EQ(mars->text(), QString::fromUtf8("Mars 00 Aqu 00 *"));
+    EXPECT_EQ(mars->toolTip(),
+              QString::fromUtf8("Aquarius, in an Enemy's sign\n"
+                                "A precise ephemeris puts Mars at 29\u00B0 43' Capricorn"));
+    EXPECT_EQ(strip.placement(static_cast<int>(Planet::Venus))->text(), "Venus 29 Sag 28");
+
+    strip.showReading(CalculateReading(ravi, RaviEntry().zoneIndex,
+                                       {PositionsMode::Precise, AyanamsaKind::Raman}));
+    EXPECT_FALSE(strip.positionsCaption()->isHidden());
+    EXPECT_EQ(strip.positionsCaption()->text(), "Precise positions, Raman ayanamsa");
+    EXPECT_FALSE(mars->text().contains(QLatin1Char('*')));
 }
 
 TEST(PositionsStrip, TextsCanBeSelectedAndCopied) {

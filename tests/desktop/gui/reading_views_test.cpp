@@ -38,7 +38,7 @@ TEST_F(ReadingViewsTest, StripShowsWhoseReadingAndThePlacementsOnlyWithTheResult
     for (int i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(label(QStringLiteral("lblPosition_%1").arg(i)), expected[i]);
     }
-    EXPECT_EQ(get<QLabel>("lblPosition_0").toolTip(), "Pisces");
+    EXPECT_TRUE(get<QLabel>("lblPosition_0").toolTip().startsWith("Pisces"));
     EXPECT_TRUE(label("lblReadingOf").contains("Ann"));
     click("cmdBack_0");
     EXPECT_FALSE(get<QWidget>("fraPositions").isVisible());
@@ -64,8 +64,7 @@ TEST_F(ReadingViewsTest, CopyReadingPutsTheToolsTextOnTheClipboard) {
     EXPECT_EQ(action("mnuCopyReading").shortcut(), QKeySequence(QKeySequence::Copy));
     action("mnuCopyReading").trigger();
     // What kovrel-reading prints for Ann's birth (the worked New Delhi example).
-    EXPECT_EQ(QGuiApplication::clipboard()->text(),
-              QString::fromStdString(TextReport(AnnCalculated())));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromStdString(TextReport(AnnShown())));
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("  Sun      00 Pis 41\n"));
 }
 
