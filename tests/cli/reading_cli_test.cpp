@@ -286,6 +286,18 @@ TEST_F(ReadingCliFiles, SaveIsRefusedWithoutWritingAnything) {
     EXPECT_EQ(noFolder.status, kExitRefused);
     EXPECT_THAT(noFolder.out, IsEmpty()) << "a failed save prints no reading";
     EXPECT_EQ(Lines(noFolder.err).size(), 1u);
+    EXPECT_THAT(noFolder.err, HasSubstr("\". No such file or directory.")) << "the system's reason";
+
+    // A file the window's save dialog refuses is refused to the tool, even when run as root.
+    const std::string marked = Path("marked.kvr");
+    PutFile(marked, "kept");
+    fs::permissions(marked, fs::perms::owner_read | fs::perms::group_read);
+    const CliRun readOnly = Cli(With(AnnFlags(), {"--save", marked}));
+    EXPECT_EQ(readOnly.status, kExitRefused);
+    EXPECT_EQ(readOnly.err, "kovrel-reading: The file \"" + marked +
+                                "\" is read-only. Please choose another file. Permission "
+                                "denied.\n");
+    EXPECT_EQ(FileBytes(marked), "kept");
 }
 
 TEST_F(ReadingCliFiles, BadFilesAreReportedAndTheOthersStillRead) {
