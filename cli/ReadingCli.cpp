@@ -185,7 +185,7 @@ int RunFromFiles(const CommandRequest& request, const ReadingExports& exports, s
             return exported;
         }
         if (!request.json) {
-            out << (printed ? "\n" : "") << "File:      " << path << '\n';
+            out << (printed ? "\n" : "") << "File:      " << MaskControlCharacters(path) << '\n';
         }
         PrintReading(out, request.json, *file);
         printed = true;

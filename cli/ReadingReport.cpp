@@ -6,6 +6,7 @@
 #include "chart/ReadingDocument.h"
 #include "common/Calendar.h"
 #include "common/Planets.h"
+#include "common/Text.h"
 #include "relationships/RelationTexts.h"
 
 #include <nlohmann/json.hpp>
@@ -104,9 +105,12 @@ std::string TextReport(const CalculatedReading& calculated) {
     const Reading& reading = calculated.reading;
     std::ostringstream text;
 
-    text << "Name:      " << birth.Name << '\n'
+    // The texts of a saved file reach a terminal: a control character in them could set its
+    // title, clear it or forge lines of the report.
+    text << "Name:      " << MaskControlCharacters(birth.Name) << '\n'
          << "Born:      " << BirthLine(birth, zoneRow) << '\n'
-         << "Place:     " << birth.City << ", " << birth.State << ", " << birth.Country << '\n'
+         << "Place:     "
+         << MaskControlCharacters(birth.City + ", " + birth.State + ", " + birth.Country) << '\n'
          << "Latitude:  "
          << AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? "South" : "North")
          << '\n'
