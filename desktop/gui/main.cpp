@@ -40,16 +40,23 @@ int main(int argc, char** argv) {
 
     kovrel::QtDialogs dialogs;
     kovrel::InstanceGuard guard;
-    if (!guard.acquire()) {
-        // A file is the running copy's to open; without one, or when that copy does not take
-        // it, this start says why it ends.
+    const kovrel::LockOutcome lock = guard.take();
+    if (lock != kovrel::LockOutcome::Held) {
+        // A file is the running copy's to open, if one answers.
         if (!files.isEmpty() &&
             kovrel::InstanceChannel::Send(guard.socketPath(), files, kHandOverMilliseconds)) {
             return 0;
         }
+    }
+    if (lock == kovrel::LockOutcome::AnotherCopyRuns) {
         dialogs.showMessage(QStringLiteral("Application is already running"),
                             kovrel::MessageIcon::Information);
         return 0;
+    }
+    if (lock == kovrel::LockOutcome::Unavailable) {
+        // Nothing is known to run: the user works on, told what is wrong and where.
+        dialogs.showMessage(kovrel::LockUnavailableMessage(guard.lockPath(), guard.problem()),
+                            kovrel::MessageIcon::Information);
     }
     // Listening starts before the reminder, so that files sent while it asks are kept.
     kovrel::InstanceChannel channel(guard.socketPath());
