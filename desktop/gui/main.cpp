@@ -3,12 +3,14 @@
 #include "desktop/gui/InstanceGuard.h"
 #include "desktop/gui/MainWindow.h"
 #include "desktop/gui/QtDialogs.h"
+#include "desktop/gui/SettingsFile.h"
 #include "desktop/gui/UpdateReminder.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QSettings>
+
+#include <iostream>
 
 namespace {
 
@@ -62,10 +64,10 @@ int main(int argc, char** argv) {
     kovrel::InstanceChannel channel(guard.socketPath());
     channel.listen();
 
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
-    kovrel::UpdateReminder(settings, QDate::currentDate(), dialogs);
+    kovrel::SettingsStore store(kovrel::UserSettingsPath(appName), std::cerr);
+    kovrel::UpdateReminder(store.settings(), QDate::currentDate(), dialogs);
 
-    kovrel::MainWindow window(dialogs, nullptr, &settings);
+    kovrel::MainWindow window(dialogs, nullptr, &store.settings());
     dialogs.setParentWidget(&window);
     window.show();
     for (const QString& file : files) {
