@@ -16,7 +16,8 @@ Result<ChartLines> ReadChartFile(const std::string& path) {
 
 Result<> WriteChartFile(const std::string& path, const ChartLines& lines) {
     if (Result<> written = WriteFileSafely(path, EncodeChartFile(lines)); !written) {
-        return Fault{"The reading could not be saved to \"" + path + "\"."};
+        return Fault{"The reading could not be saved to \"" + path + "\". " +
+                     written.fault().message};
     }
     return Success();
 }
@@ -34,8 +35,9 @@ Result<EntryForm> ApplyChartFile(const std::string& path, EntryForm entry) {
     return entry;
 }
 
-std::string ReadOnlyFileMessage(std::string_view shownPath) {
-    return "The file \"" + std::string(shownPath) + "\" is read-only. Please choose another file.";
+std::string ReadOnlyFileMessage(std::string_view shownPath, std::string_view reason) {
+    return "The file \"" + std::string(shownPath) +
+           "\" is read-only. Please choose another file. " + std::string(reason);
 }
 
 } // namespace kovrel

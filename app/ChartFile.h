@@ -16,7 +16,8 @@ namespace kovrel {
 // text box holds, is a fault naming it.
 Result<ChartLines> ReadChartFile(const std::string& path);
 
-// Writes the lines as a saved reading, never leaving a half-written file.
+// Writes the lines as a saved reading, never leaving a half-written file. A fault says which
+// file and, after that, why.
 Result<> WriteChartFile(const std::string& path, const ChartLines& lines);
 
 // Opening a saved reading up to the calculation: the extension check, the file read, and its
@@ -24,8 +25,8 @@ Result<> WriteChartFile(const std::string& path, const ChartLines& lines);
 // to calculate; on a fault the entry is left as it was.
 Result<EntryForm> ApplyChartFile(const std::string& path, EntryForm entry);
 
-// What the save dialog says when the chosen file exists but may not be written (IsReadOnlyFile
-// in app/SafeFile.h); the dialog then opens again.
-std::string ReadOnlyFileMessage(std::string_view shownPath);
+// What the save dialog says when the chosen file exists but may not be written, with the
+// reason (ReadOnlyReason in app/SafeFile.h) after it; the dialog then opens again.
+std::string ReadOnlyFileMessage(std::string_view shownPath, std::string_view reason);
 
 } // namespace kovrel

@@ -21,6 +21,15 @@ void ApplyListItem(EntryList list, const std::string& line, int& position) {
     }
 }
 
+// A degree or minute box takes a number as it stands, blanks, fraction and all (the
+// calculation's conversion decides what it means), and the empty line of a short file; a line
+// that is no number does not fit the box, which keeps what it showed.
+void ApplyNumberBox(const std::string& line, std::string& box) {
+    if (line.empty() || NumberFromText(line)) {
+        box = line;
+    }
+}
+
 } // namespace
 
 ChartLines ChartLinesFor(const BirthDetails& details, int zoneRow) {
@@ -115,10 +124,10 @@ void ApplyChartLines(const ChartLines& lines, EntryForm& entry) {
             entry.zoneIndex = *zone;
         }
     }
-    entry.lonDeg = lines[7];
-    entry.lonMin = lines[8];
-    entry.latDeg = lines[9];
-    entry.latMin = lines[10];
+    ApplyNumberBox(lines[7], entry.lonDeg);
+    ApplyNumberBox(lines[8], entry.lonMin);
+    ApplyNumberBox(lines[9], entry.latDeg);
+    ApplyNumberBox(lines[10], entry.latMin);
     entry.longitude = LineCountsAsTrue(lines[11]) ? LongitudeChoice::East : LongitudeChoice::West;
     entry.latitude = LineCountsAsTrue(lines[12]) ? LatitudeChoice::South : LatitudeChoice::North;
     entry.dst = LineCountsAsTrue(lines[13]);

@@ -33,9 +33,10 @@ ChartLines DecodeChartFile(std::string_view bytes);
 bool LineCountsAsTrue(std::string_view line);
 
 // Applies the lines onto the entry, control by control. Each text box takes its line as it
-// stands (whether a number box holds a number is for the calculation to decide). A line that
-// names nothing in its list (not a number, or not an item) leaves that list as it was; the rest
-// still apply.
+// stands; a degree or minute box only a number, written as it may be (blanks, a fraction: what
+// it means is for the calculation to decide), or an empty line. A line that does not fit its
+// control (no number for a number box, nothing its list offers) leaves that control as it was;
+// the rest still apply.
 void ApplyChartLines(const ChartLines& lines, EntryForm& entry);
 
 // Whether a path may be opened as a saved reading: its last three characters are exactly "kvr".

@@ -3,6 +3,7 @@
 #include "common/Result.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,15 +22,24 @@ Result<std::string> ReadLeadingLines(const std::string& path, int lineCount,
 
 // Writes to a temporary file in the same folder, forces it to the disk and renames it over the
 // target, so a failed write never leaves a half-written file where a good one stood. The new
-// file keeps the old one's permission bits, and its owner and group where the process may set
-// them. Saving through a link writes the file it points to, and creates it when it is missing.
-// A file that is write-protected is not replaced. A file that may be written in a folder that
-// may not is rewritten in place. A temporary file left by an interrupted save of the same
-// target is removed.
+// file keeps the old one's permission bits, owner and group. Saving through a link writes the
+// file it points to, and creates it when it is missing. A file nobody may write is refused,
+// even to root, and so is one this process may not write. The file is written in place
+// instead where replacing it would change it in other ways: its owner or group cannot be
+// kept, it has other names (hard links), its folder may not be written or not renamed in (a
+// sticky folder of others); the old reading is then never emptied before the new bytes are
+// there. Temporary files that interrupted saves of the same target left behind are removed,
+// never one a running save still writes. A fault's message is the reason (SystemReason).
 Result<> WriteFileSafely(const std::string& path, std::string_view bytes);
 
-// Whether the file exists and is marked read-only (no one may write it) or this process may not
-// write it: a save dialog refuses it.
+// The system's reason for a failed file operation, as a sentence in its own words ("Permission
+// denied."), for the end of a message that says what failed.
+std::string SystemReason(int error);
+
+// Why a save dialog refuses the file: it exists and is marked read-only (no one may write it)
+// or this process may not write it. The reason as SystemReason words it; nothing when the file
+// may be written or does not exist.
+std::optional<std::string> ReadOnlyReason(const std::string& path);
 bool IsReadOnlyFile(const std::string& path);
 
 // The name prefix of the temporary files of a save of `fileName` (a name inside its folder,

@@ -2,6 +2,7 @@
 
 #include "app/Calculation.h"
 #include "app/ChartFile.h"
+#include "app/SafeFile.h"
 #include "cli/CommandLine.h"
 #include "cli/ReadingReport.h"
 #include "common/Text.h"
@@ -125,8 +126,13 @@ int RunFromFlags(const CommandRequest& request, const ReadingExports& exports, s
         return kExitRefused;
     }
     if (request.savePath) {
-        // As in the window, only an entry that was calculated is saved; a failed save prints no
-        // reading, so a script never mistakes it for success.
+        // As in the window, only an entry that was calculated is saved, and never over a file
+        // the window's save dialog refuses; a failed save prints no reading, so a script never
+        // mistakes it for success.
+        if (const auto readOnly = ReadOnlyReason(*request.savePath)) {
+            ReportError(err, kProgram, ReadOnlyFileMessage(*request.savePath, *readOnly));
+            return kExitRefused;
+        }
         const Result<> saved =
             WriteChartFile(*request.savePath, ChartLinesFor(session.birth, session.zoneRow));
         if (!saved) {
@@ -181,7 +187,7 @@ int RunFromFiles(const CommandRequest& request, const ReadingExports& exports, s
             return exported;
         }
         if (!request.json) {
-            out << (printed ? "\n" : "") << "File:      " << path << '\n';
+            out << (printed ? "\n" : "") << "File:      " << MaskControlCharacters(path) << '\n';
         }
         PrintReading(out, request.json, *file);
         printed = true;

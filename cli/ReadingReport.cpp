@@ -7,6 +7,7 @@
 #include "chart/ReadingDocument.h"
 #include "common/Calendar.h"
 #include "common/Planets.h"
+#include "common/Text.h"
 #include "relationships/RelationTexts.h"
 #include "sky/SkyTexts.h"
 
@@ -107,12 +108,15 @@ std::string TextReport(const CalculatedReading& calculated) {
     const Reading& reading = calculated.reading;
     std::ostringstream text;
 
-    text << "Name:      " << birth.Name << '\n';
+    // The texts of a saved file reach a terminal: a control character in them could set its
+    // title, clear it or forge lines of the report.
+    text << "Name:      " << MaskControlCharacters(birth.Name) << '\n';
     if (const std::string caption = PositionsCaption(calculated.positions); !caption.empty()) {
         text << "Positions: " << caption << '\n';
     }
     text << "Born:      " << BirthLine(birth, zoneRow) << '\n'
-         << "Place:     " << birth.City << ", " << birth.State << ", " << birth.Country << '\n'
+         << "Place:     "
+         << MaskControlCharacters(birth.City + ", " + birth.State + ", " + birth.Country) << '\n'
          << "Latitude:  "
          << AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? "South" : "North")
          << '\n'

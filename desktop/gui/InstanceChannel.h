@@ -11,6 +11,8 @@ namespace kovrel {
 
 // Files handed from a second start to the running copy, over a local socket beside the lock.
 // Only the copy that holds the lock listens; the lock, not the socket, says which copy runs.
+// A message is bounded in size and in the number of names, and one that does not parse is
+// dropped with its peer: whoever connects cannot make the running copy hold more than that.
 class InstanceChannel : public QObject {
     Q_OBJECT
   public:
@@ -26,8 +28,12 @@ class InstanceChannel : public QObject {
     QStringList takeReceived();
 
     // Hands `files` to the copy listening on `socketPath` and waits for its receipt; false when
-    // nobody listens or no receipt comes within `timeoutMs`.
+    // nobody listens or no receipt comes within `timeoutMs`. Many files go in several messages,
+    // as the bounds of one require.
     static bool Send(const QString& socketPath, const QStringList& files, int timeoutMs);
+
+    // Whether a running copy listens on `socketPath` and answers within `timeoutMs`.
+    static bool Answers(const QString& socketPath, int timeoutMs);
 
   signals:
     // New files are waiting in takeReceived().

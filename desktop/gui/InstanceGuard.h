@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-
-#include <memory>
 
 namespace kovrel {
 
@@ -24,14 +21,29 @@ QString PrivateLockFolder(unsigned uid, const LockPlaces& places);
 // True when `path` itself (not a link) is a folder owned by `uid` that no other user may write.
 bool IsPrivateFolder(const QString& path, unsigned uid);
 
-// True when the lock file at `path` names a running copy of this program of this user on this
-// host. Empty, damaged or foreign contents, a process that has ended, a process of another
-// user or of another program: false, the lock is stale.
+// True when the lock file at `path` belongs to a running copy of this program of this user on
+// this host: a copy holds its lock, or, where the file system has no locks, the file names a
+// running copy. Only the file's first bytes are read, whatever its size. Empty, damaged or
+// foreign contents, a process that has ended, this very process, a process of another user
+// or of another program: false, the lock is stale. A process whose program cannot be read
+// (the first process, a kernel thread) counts only when a copy answers on the hand-over
+// channel beside the lock.
 bool LockNamesLiveCopy(const QString& path);
 
-// One running copy of the program per user. The lock is a file in a folder only this user can
-// write; a lock that does not name a live copy (left by a crash, damaged, copied from another
-// host) is taken over.
+// What came of trying for the lock.
+enum class LockOutcome {
+    Held,            // this is the only running copy
+    AnotherCopyRuns, // a running copy holds it
+    Unavailable,     // no lock can be had at that place (see InstanceGuard::problem)
+};
+
+// What the window says when no lock can be had: which file, why, and that work goes on.
+QString LockUnavailableMessage(const QString& lockPath, const QString& reason);
+
+// One running copy of the program per user. The lock is the system's own lock on a file in a
+// folder only this user can write: it ends with the process that holds it, however that ends,
+// so a crashed run never keeps the next one out and a running copy is never taken for a
+// stale one, however old its lock.
 class InstanceGuard {
   public:
     // The lock file of this user. A private folder named by KOVREL_LOCK_FOLDER replaces the
@@ -44,16 +56,23 @@ class InstanceGuard {
     InstanceGuard(const InstanceGuard&) = delete;
     InstanceGuard& operator=(const InstanceGuard&) = delete;
 
-    // True when this is the only running copy; the lock is then held until destruction.
-    bool acquire();
-    bool holdsLock() const;
+    // Tries for the lock; once held, it is held until destruction.
+    LockOutcome take();
+    // True when this is the only running copy.
+    bool acquire() { return take() == LockOutcome::Held; }
+    bool holdsLock() const { return fd_ >= 0; }
     const QString& lockPath() const { return path_; }
+    // Why the last take() found no lock to be had, in the system's words; empty otherwise.
+    const QString& problem() const { return problem_; }
     // The local socket of the running copy, beside the lock.
     QString socketPath() const;
 
   private:
+    LockOutcome unavailable(int error);
+
     QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
+    QString problem_;
 };
 
 } // namespace kovrel

@@ -402,8 +402,12 @@ void MainWindow::SaveReading() {
     auto path = dialogs_.chooseSaveFile(Text(session_.LastSavePath));
     // A write-protected file is not accepted: said before anything is written, then the dialog
     // opens again where the user was.
-    while (path && IsReadOnlyFile(QFile::encodeName(*path).toStdString())) {
-        dialogs_.showMessage(Text(ReadOnlyFileMessage(Utf8(*path))), MessageIcon::Error);
+    while (path) {
+        const auto readOnly = ReadOnlyReason(QFile::encodeName(*path).toStdString());
+        if (!readOnly) {
+            break;
+        }
+        dialogs_.showMessage(Text(ReadOnlyFileMessage(Utf8(*path), *readOnly)), MessageIcon::Error);
         path = dialogs_.chooseSaveFile(*path);
     }
     if (!path) {

@@ -3,12 +3,14 @@
 #include "desktop/gui/InstanceGuard.h"
 #include "desktop/gui/MainWindow.h"
 #include "desktop/gui/QtDialogs.h"
+#include "desktop/gui/SettingsFile.h"
 #include "desktop/gui/UpdateReminder.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QFileInfo>
-#include <QSettings>
+
+#include <iostream>
 
 namespace {
 
@@ -40,25 +42,32 @@ int main(int argc, char** argv) {
 
     kovrel::QtDialogs dialogs;
     kovrel::InstanceGuard guard;
-    if (!guard.acquire()) {
-        // A file is the running copy's to open; without one, or when that copy does not take
-        // it, this start says why it ends.
+    const kovrel::LockOutcome lock = guard.take();
+    if (lock != kovrel::LockOutcome::Held) {
+        // A file is the running copy's to open, if one answers.
         if (!files.isEmpty() &&
             kovrel::InstanceChannel::Send(guard.socketPath(), files, kHandOverMilliseconds)) {
             return 0;
         }
+    }
+    if (lock == kovrel::LockOutcome::AnotherCopyRuns) {
         dialogs.showMessage(QStringLiteral("Application is already running"),
                             kovrel::MessageIcon::Information);
         return 0;
+    }
+    if (lock == kovrel::LockOutcome::Unavailable) {
+        // Nothing is known to run: the user works on, told what is wrong and where.
+        dialogs.showMessage(kovrel::LockUnavailableMessage(guard.lockPath(), guard.problem()),
+                            kovrel::MessageIcon::Information);
     }
     // Listening starts before the reminder, so that files sent while it asks are kept.
     kovrel::InstanceChannel channel(guard.socketPath());
     channel.listen();
 
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
-    kovrel::UpdateReminder(settings, QDate::currentDate(), dialogs);
+    kovrel::SettingsStore store(kovrel::UserSettingsPath(appName), std::cerr);
+    kovrel::UpdateReminder(store.settings(), QDate::currentDate(), dialogs);
 
-    kovrel::MainWindow window(dialogs, nullptr, &settings);
+    kovrel::MainWindow window(dialogs, nullptr, &store.settings());
     dialogs.setParentWidget(&window);
     window.show();
     for (const QString& file : files) {

@@ -208,8 +208,8 @@ EntryForm OtherEntry() {
 
 TEST(ApplyChartLines, TextBoxesTakeTheirLinesAsTheyStandAndListsKeepWhatTheyDoNotOffer) {
     // No thirteenth month; "015" is no item of the day list; years before and hours after their
-    // lists; the minute item is "30"; no zone row 70. The text boxes take whatever their line
-    // holds, filter or length limit notwithstanding.
+    // lists; the minute item is "30"; no zone row 70; "1a" is no number for a minute box. The
+    // text boxes take whatever else their line holds, filter or length limit notwithstanding.
     // clang-format off
     const ChartLines lines = {"O'Brien", "13", "015", "1900", "25", " 30", "70", "1234", "1a",
                               "-5", " 77 ", "True", "False", "False", "Saint-Denis", "Del\xC3\xAD",
@@ -220,7 +220,6 @@ TEST(ApplyChartLines, TextBoxesTakeTheirLinesAsTheyStandAndListsKeepWhatTheyDoNo
     EntryForm expected = OtherEntry();
     expected.name = "O'Brien";
     expected.lonDeg = "1234";
-    expected.lonMin = "1a";
     expected.latDeg = "-5";
     expected.latMin = " 77 ";
     expected.city = "Saint-Denis";
@@ -253,11 +252,12 @@ TEST(ApplyChartLines, TheCalculationDecidesWhatANumberBoxMeans) {
     EXPECT_EQ(session.birth.LatMinutes, 1234);
     EXPECT_EQ(session.birth.City, "Saint-Denis");
 
-    // A negative degree is taken as it is; text that is no number keeps the previous value.
+    // A negative degree is taken as it is; text that is no number keeps the box, and so the
+    // value, as it was.
     lines[7] = "-5";
     lines[8] = "twelve";
-    entry = EntryForm{};
     ApplyChartLines(lines, entry);
+    EXPECT_EQ(entry.lonMin, "12.5");
     ASSERT_TRUE(RunCalculation(entry, session).ok());
     EXPECT_EQ(session.birth.LonDegrees, -5);
     EXPECT_EQ(session.birth.LonMinutes, 12);
@@ -281,6 +281,32 @@ TEST(ApplyChartLines, MonthAndZoneAreNumbersTakenToTheNearestPosition) {
         ApplyChartLines(lines, entry);
         EXPECT_EQ(c.line == 1 ? entry.monthIndex : entry.zoneIndex, c.index)
             << "line " << c.line + 1 << " \"" << c.text << '"';
+    }
+}
+
+TEST(ApplyChartLines, DegreeAndMinuteLinesThatAreNoNumbersLeaveTheirBoxes) {
+    // Lines 8 to 11 in file order: longitude degrees and minutes, latitude degrees and minutes.
+    const struct {
+        const char* text;
+        bool taken;
+    } cases[] = {
+        {"abc", false}, {"1a", false},   {"12 5", false}, {"0x1F", false}, {"inf", false},
+        {" ", false},   {"12", true},    {" 12 ", true},  {"12.5", true},  {"-5", true},
+        {"1e3", true},  {"99999", true}, {"", true},
+    };
+    for (const auto& c : cases) {
+        for (int line = 7; line <= 10; ++line) {
+            ChartLines lines = kAnnLines;
+            lines[line] = c.text;
+            EntryForm entry = OtherEntry();
+            ApplyChartLines(lines, entry);
+            std::string* const boxes[] = {&entry.lonDeg, &entry.lonMin, &entry.latDeg,
+                                          &entry.latMin};
+            const char* const before[] = {"3", "4", "1", "2"}; // OtherEntry's boxes
+            EXPECT_EQ(*boxes[line - 7], c.taken ? c.text : before[line - 7])
+                << "line " << line + 1 << " \"" << c.text << '"';
+            EXPECT_EQ(entry.city, "New Delhi") << "the lines after it still apply";
+        }
     }
 }
 
@@ -328,7 +354,7 @@ TEST_F(ChartFileOnDisk, FileThatCannotBeReadIsReportedAndGivesNoLines) {
 TEST_F(ChartFileOnDisk, FailedSaveIsReportedAndLeavesWhatWasThere) {
     const std::string nowhere = Path("no such folder/ann.kvr");
     EXPECT_EQ(ErrorOf(WriteChartFile(nowhere, kAnnLines)),
-              "The reading could not be saved to \"" + nowhere + "\".");
+              "The reading could not be saved to \"" + nowhere + "\". No such file or directory.");
     EXPECT_FALSE(fs::exists(nowhere));
 
     const fs::path taken = Path("taken.kvr");

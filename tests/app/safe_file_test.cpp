@@ -7,11 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <functional>
+#include <random>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace kovrel::test {
@@ -157,6 +161,173 @@ TEST_F(SafeFileTest, LeftoverOfAnInterruptedSaveIsRemovedByTheNextSaveOfThatFile
     EXPECT_FALSE(fs::exists(Path(mine)));
     EXPECT_TRUE(fs::exists(Path(other))) << "another file's save may still be running";
     EXPECT_EQ(EntriesInFolder(), 2u);
+}
+
+// A reading told apart from the others by its name and length.
+ChartLines ReadingNamed(const std::string& name) {
+    ChartLines lines = kAnnLines;
+    lines[0] = name;
+    return lines;
+}
+
+TEST_F(SafeFileTest, ConcurrentSavesOfOneFileAllSucceedAndLeaveOneWholeReading) {
+    // Two windows and the tool: threads of this process and two other processes, 320 saves.
+    const std::string path = Path("ann.kvr");
+    std::set<ChartLines> written;
+    for (int saver = 0; saver < 10; ++saver) {
+        written.insert(ReadingNamed("Saver" + std::string(static_cast<std::size_t>(saver) * 7,
+                                                          static_cast<char>('a' + saver))));
+    }
+    const std::vector<ChartLines> readings(written.begin(), written.end());
+    constexpr int kSaves = 32;
+    const auto saveMany = [&](std::size_t saver) {
+        int failed = 0;
+        for (int i = 0; i < kSaves; ++i) {
+            failed += WriteChartFile(path, readings[saver]).ok() ? 0 : 1;
+        }
+        return failed;
+    };
+    std::vector<pid_t> children;
+    for (std::size_t saver = 8; saver < 10; ++saver) {
+        const pid_t child = fork();
+        if (child == 0) {
+            _exit(saveMany(saver) == 0 ? 0 : 1);
+        }
+        children.push_back(child);
+    }
+    std::vector<int> failures(8, 0);
+    std::vector<std::thread> threads;
+    for (std::size_t saver = 0; saver < 8; ++saver) {
+        threads.emplace_back([&, saver] { failures[saver] = saveMany(saver); });
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save of another process";
+    }
+    EXPECT_EQ(failures, std::vector<int>(8, 0)) << "failed saves per thread";
+    const Result<ChartLines> opened = ReadChartFile(path);
+    ASSERT_TRUE(opened.ok()) << ErrorOf(opened);
+    EXPECT_TRUE(written.contains(*opened)) << (*opened)[0];
+    EXPECT_EQ(FileBytes(path), EncodeChartFile(*opened)) << "one whole reading, nothing after it";
+    EXPECT_EQ(EntriesInFolder(), 1u) << "no temporary file left";
+}
+
+// Runs `step` in a child process as AsOrdinaryUser would and returns its process id, for a
+// test that stops it from outside.
+pid_t StartAsOrdinaryUser(const std::function<void()>& step) {
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(kNoGroup) != 0 || setuid(kNobody) != 0)) {
+            _exit(2);
+        }
+        step();
+        _exit(0);
+    }
+    return child;
+}
+
+TEST_F(SafeFileTest, SaveInPlaceThatFailsOrIsKilledLeavesTheOldReadingOrTheNew) {
+    // A file the ordinary user may write, in a folder they may not: written in place.
+    const std::string path = Path("ann.kvr");
+    const ChartLines shorter = ReadingNamed("Ann");
+    const ChartLines longer = ReadingNamed(std::string(3000, 'N'));
+    PutFile(path, EncodeChartFile(shorter));
+    GiveToOrdinaryUser(path, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec |
+                                 fs::perms::others_read | fs::perms::others_exec);
+
+    // The system refuses the bytes beyond 1,000: a file may not grow that long.
+    EXPECT_TRUE(AsOrdinaryUser([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0) {
+            return false;
+        }
+        const Result<> saved = WriteChartFile(path, longer);
+        return !saved.ok() && saved.fault().message.ends_with(" File too large.");
+    }));
+    EXPECT_TRUE(FileBytes(path) == EncodeChartFile(shorter)) << "the old reading, untouched";
+
+    // Killed at any moment of saving the shorter and the longer reading in turn.
+    std::mt19937 random(20240518); // any seed: the moments only need to be spread
+    std::uniform_int_distribution<int> moment(0, 3000);
+    for (int kill = 0; kill < 150; ++kill) {
+        const pid_t saver = StartAsOrdinaryUser([&] {
+            for (int i = 0;; ++i) {
+                static_cast<void>(WriteChartFile(path, i % 2 == 0 ? longer : shorter));
+            }
+        });
+        ASSERT_GT(saver, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(saver, SIGKILL);
+        waitpid(saver, nullptr, 0);
+        const Result<ChartLines> opened = ReadChartFile(path);
+        ASSERT_TRUE(opened.ok()) << ErrorOf(opened);
+        ASSERT_TRUE(*opened == shorter || *opened == longer)
+            << "after kill " << kill << ": \"" << (*opened)[0].substr(0, 20) << "\" ...";
+    }
+    fs::permissions(folder_, fs::perms::owner_all);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(SafeFileTest, SavesThatMayNotReplaceTheFileWriteItInPlaceAndFailuresSayWhy) {
+    // A file with a second name keeps both, and its one inode.
+    const std::string path = Path("ann.kvr");
+    PutFile(path, "old");
+    fs::create_hard_link(path, Path("also.kvr"));
+    const ino_t inode = StatusOf(path).st_ino;
+    ASSERT_EQ(ErrorOf(WriteChartFile(path, kAnnLines)), "");
+    EXPECT_EQ(StatusOf(path).st_ino, inode);
+    EXPECT_EQ(FileBytes(Path("also.kvr")), kAnnBytes);
+
+    // Marked read-only: refused to everybody, root included, as the save dialog refuses it.
+    PutFile(Path("marked.kvr"), "kept");
+    fs::permissions(Path("marked.kvr"),
+                    fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(ErrorOf(WriteChartFile(Path("marked.kvr"), kAnnLines)),
+              "The reading could not be saved to \"" + Path("marked.kvr") +
+                  "\". Permission denied.");
+    EXPECT_EQ(FileBytes(Path("marked.kvr")), "kept");
+
+    // Every failure ends with the system's reason (strerror's texts).
+    PutFile(Path("plain"), "x");
+    fs::create_directory(Path("folder.kvr"));
+    const std::pair<std::string, std::string> failures[] = {
+        {Path("missing/ann.kvr"), " No such file or directory."},
+        {Path("plain/ann.kvr"), " Not a directory."},
+        {Path("folder.kvr"), " It is not a plain file."},
+    };
+    for (const auto& [target, reason] : failures) {
+        EXPECT_EQ(ErrorOf(WriteChartFile(target, kAnnLines)),
+                  "The reading could not be saved to \"" + target + "\"." + reason);
+    }
+
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "files of another user in a shared folder need the superuser";
+    }
+    // Root's files in folders everybody may write, the second one sticky (as /tmp): saved by
+    // the ordinary user, each stays root's, where a new file would have been the user's (or,
+    // in the sticky folder, could not have been renamed over it).
+    for (const fs::perms sticky : {fs::perms::none, fs::perms::sticky_bit}) {
+        const fs::path shared = folder_ / (sticky == fs::perms::none ? "shared" : "sticky");
+        fs::create_directory(shared);
+        fs::permissions(shared, fs::perms::all | sticky);
+        const std::string theirs = (shared / "theirs.kvr").string();
+        PutFile(theirs, "old");
+        fs::permissions(theirs, fs::perms::owner_read | fs::perms::owner_write |
+                                    fs::perms::group_read | fs::perms::group_write |
+                                    fs::perms::others_read | fs::perms::others_write);
+        const ino_t before = StatusOf(theirs).st_ino;
+        EXPECT_TRUE(AsOrdinaryUser([&] { return WriteChartFile(theirs, kAnnLines).ok(); }));
+        EXPECT_EQ(FileBytes(theirs), kAnnBytes);
+        EXPECT_EQ(StatusOf(theirs).st_uid, 0u);
+        EXPECT_EQ(StatusOf(theirs).st_ino, before);
+        EXPECT_EQ(std::distance(fs::directory_iterator(shared), fs::directory_iterator{}), 1);
+    }
 }
 
 TEST_F(SafeFileTest, ReadOnlyFilesAreToldApart) {

@@ -372,6 +372,18 @@ TEST_F(ReadingCliFiles, SaveIsRefusedWithoutWritingAnything) {
     EXPECT_EQ(noFolder.status, kExitRefused);
     EXPECT_THAT(noFolder.out, IsEmpty()) << "a failed save prints no reading";
     EXPECT_EQ(Lines(noFolder.err).size(), 1u);
+    EXPECT_THAT(noFolder.err, HasSubstr("\". No such file or directory.")) << "the system's reason";
+
+    // A file the window's save dialog refuses is refused to the tool, even when run as root.
+    const std::string marked = Path("marked.kvr");
+    PutFile(marked, "kept");
+    fs::permissions(marked, fs::perms::owner_read | fs::perms::group_read);
+    const CliRun readOnly = Cli(With(AnnFlags(), {"--save", marked}));
+    EXPECT_EQ(readOnly.status, kExitRefused);
+    EXPECT_EQ(readOnly.err, "kovrel-reading: The file \"" + marked +
+                                "\" is read-only. Please choose another file. Permission "
+                                "denied.\n");
+    EXPECT_EQ(FileBytes(marked), "kept");
 }
 
 TEST_F(ReadingCliFiles, BadFilesAreReportedAndTheOthersStillRead) {
@@ -456,6 +468,43 @@ TEST(ReadingCliUsage, ControlCharactersInMessagesAreMasked) {
     EXPECT_EQ(MaskControlCharacters("a\tb\xC2\x9B"
                                     "c\xC2\xA9"),
               "a?b?c\xC2\xA9"); // CSI; (c)
+}
+
+TEST_F(ReadingCliFiles, ACraftedFileCannotSteerTheTerminalAndTextFlagsTakeOnlyLetters) {
+    // A file name and name and place lines that would set the terminal's title, clear it and
+    // forge a line of the report.
+    ChartLines lines = kAnnLines;
+    lines[0] = "Ann\x1B]0;owned\x07";
+    lines[14] = "New\x1B[2JDelhi";
+    lines[15] = "Delhi\nMoon:      00 Ari 00";
+    lines[16] = "India\x7F\xC2\x9B"
+                "1m";
+    const std::string file = Path("ann\x1B[31m\r.kvr");
+    PutFile(file, EncodeChartFile(lines));
+    const CliRun run = Cli({file});
+    ASSERT_EQ(run.status, kExitOk) << run.err;
+    const std::vector<std::string> printed = Lines(run.out);
+    EXPECT_EQ(printed.size(), Lines(Cli({kTestData / "ann_new_delhi.kvr"}).out).size());
+    ASSERT_GE(printed.size(), 3u);
+    EXPECT_EQ(printed[0], "File:      " + Path("ann?[31m?.kvr"));
+    EXPECT_EQ(printed[1], "Name:      Ann?]0;owned?");
+    EXPECT_EQ(printed[3], "Place:     New?[2JDelhi, Delhi?Moon:      00 Ari 00, India??1m");
+    for (const std::string& line : printed) {
+        EXPECT_EQ(line.find_first_of("\x1B\x07\r\x7F"), std::string::npos) << line;
+        EXPECT_EQ(line.find("\xC2\x9B"), std::string::npos) << line;
+    }
+
+    // The help says letters and blanks: backspace and DEL, which the entry boxes' keystroke
+    // filter passes for editing, are no letters.
+    for (const char* flag : {"--name", "--city", "--state", "--country"}) {
+        for (const char* value : {"An\bn", "Ann\x7F"}) {
+            const CliRun refused =
+                Cli(flag == std::string("--name") ? Replaced(AnnFlags(), flag, value)
+                                                  : With(AnnFlags(), {flag, value}));
+            EXPECT_EQ(refused.status, kExitUsage) << flag;
+            EXPECT_THAT(refused.err, HasSubstr(std::string(flag) + " expects only letters"));
+        }
+    }
 }
 
 // An output that takes nothing, as a full disk or a closed pipe.

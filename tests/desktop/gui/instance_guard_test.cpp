@@ -17,12 +17,14 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <future>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -96,9 +98,61 @@ TEST_F(InstanceGuardTest, LockOfACrashedRunDoesNotBlockTheNextStart) {
 
 TEST_F(InstanceGuardTest, OldLockOfARunningCopyStillBlocks) {
     // The running copy is this very process; an hour-old lock is not stale while it runs.
-    writeLockOf(QCoreApplication::applicationPid(), 3600);
+    InstanceGuard running(lockPath());
+    ASSERT_TRUE(running.acquire());
+    QFile file(lockPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                 QFileDevice::FileModificationTime));
     InstanceGuard guard(lockPath());
-    EXPECT_FALSE(guard.acquire());
+    EXPECT_EQ(guard.take(), LockOutcome::AnotherCopyRuns);
+}
+
+TEST_F(InstanceGuardTest, NoLockToBeHadLetsTheUserWorkAndNoLeftoverLocksThemOut) {
+    // Where no lock can be made, nothing is known to run: the start is told why and where.
+    QFile plain(folder.filePath("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("kovrel.lock"));
+    const std::pair<QString, QString> places[] = {
+        {lockPath(), "Is a directory."}, // the system's texts for EISDIR, ENOENT, ENOTDIR
+        {folder.filePath("missing/kovrel.lock"), "No such file or directory."},
+        {folder.filePath("plain/kovrel.lock"), "Not a directory."},
+    };
+    for (const auto& [path, reason] : places) {
+        InstanceGuard guard(path);
+        EXPECT_EQ(guard.take(), LockOutcome::Unavailable) << path.toStdString();
+        EXPECT_EQ(guard.problem(), reason);
+        EXPECT_FALSE(guard.holdsLock());
+        const QString message = LockUnavailableMessage(path, guard.problem());
+        EXPECT_TRUE(message.contains('"' + path + "\" could not be made. " + reason))
+            << message.toStdString();
+    }
+    ASSERT_TRUE(QDir(folder.path()).rmdir("kovrel.lock"));
+
+    // A lock naming the first process, whose program the system may not even tell root, or a
+    // kernel thread, is a leftover: no copy of ours holds it.
+    for (const qint64 pid : {1, 2}) {
+        writeLockOf(pid);
+        EXPECT_FALSE(LockNamesLiveCopy(lockPath())) << pid;
+        InstanceGuard guard(lockPath());
+        EXPECT_TRUE(guard.acquire()) << pid;
+    }
+
+    // A 200 MB lock file is not read: its first bytes say it is none of ours.
+    {
+        QFile huge(lockPath());
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(huge.resize(qint64(200) << 20));
+    }
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_FALSE(LockNamesLiveCopy(lockPath()));
+    InstanceGuard guard(lockPath());
+    EXPECT_TRUE(guard.acquire());
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 50L * 1024) << "growth of the peak, in KiB";
+    EXPECT_LT(QFileInfo(lockPath()).size(), 4096) << "taken over with this copy's three lines";
 }
 
 TEST_F(InstanceGuardTest, DamagedOrForeignLockIsTakenOver) {
@@ -346,6 +400,69 @@ TEST_F(InstanceChannelTest, StrayBytesAreNotTakenForFiles) {
     // And the channel still works.
     EXPECT_TRUE(SendAndServe(socketPath(), {"/tmp/b.kvr"}));
     EXPECT_EQ(running.takeReceived(), QStringList{"/tmp/b.kvr"});
+}
+
+TEST_F(InstanceChannelTest, MessagesBeyondTheBoundsOrThatDoNotParseAreDropped) {
+    InstanceChannel running(socketPath());
+    ASSERT_TRUE(running.listen());
+    // The bytes go as they are, from another thread; what comes back is the receipt, if any.
+    const auto exchange = [path = socketPath()](const QByteArray& bytes) {
+        auto reply = std::async(std::launch::async, [&] {
+            QLocalSocket socket;
+            socket.connectToServer(path);
+            if (!socket.waitForConnected(1000)) {
+                return QByteArray("no connection");
+            }
+            socket.write(bytes);
+            socket.waitForBytesWritten(1000);
+            socket.waitForReadyRead(2000);
+            return socket.readAll();
+        });
+        while (reply.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready) {
+            QCoreApplication::processEvents();
+        }
+        return reply.get();
+    };
+    const auto number = [](quint32 value) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian(value, bytes.data());
+        return bytes;
+    };
+    const QByteArray mark = number(0x4B565232);
+    const auto message = [&](const QByteArray& body) {
+        return mark + number(quint32(body.size())) + body;
+    };
+    const auto name = [&](const QByteArray& utf8) { return number(quint32(utf8.size())) + utf8; };
+    QByteArray tooMany;
+    for (int i = 0; i < 1001; ++i) {
+        tooMany += name("/tmp/a.kvr");
+    }
+    const std::pair<const char*, QByteArray> dropped[] = {
+        {"8 bytes announcing 4 GiB", mark + number(0xFFFFFFFF)},
+        {"the earlier mark and a count of 2^31 - 1", number(0x4B565231) + number(0x7FFFFFFF)},
+        {"a body over 1 MiB", mark + number((1 << 20) + 1)},
+        {"a name longer than it is", message(number(1000) + "/tmp/a.kvr")},
+        {"a name longer than a path", message(name(QByteArray(4097, 'a')))},
+        {"an empty name", message(number(0))},
+        {"a cut length", message(name("/tmp/a.kvr") + QByteArray(2, '\0'))},
+        {"no UTF-8", message(name("/tmp/\xFF.kvr"))},
+        {"a NUL", message(name(QByteArray("/tmp/a\0.kvr", 11)))},
+        {"1001 names", message(tooMany)},
+    };
+    for (const auto& [what, bytes] : dropped) {
+        EXPECT_EQ(exchange(bytes), QByteArray()) << what << ": cut off without a receipt";
+        EXPECT_TRUE(running.takeReceived().isEmpty()) << what;
+    }
+    EXPECT_EQ(exchange(message(name("/tmp/b.kvr"))), QByteArray("k"));
+    EXPECT_EQ(running.takeReceived(), QStringList{"/tmp/b.kvr"});
+
+    // Whatever one start hands over goes, in as many messages as the bounds need.
+    QStringList many;
+    for (int i = 0; i < 2500; ++i) {
+        many << QStringLiteral("/tmp/%1/%2.kvr").arg(QString(400, 'x')).arg(i);
+    }
+    EXPECT_TRUE(SendAndServe(socketPath(), many, 5000));
+    EXPECT_EQ(running.takeReceived(), many);
 }
 
 } // namespace

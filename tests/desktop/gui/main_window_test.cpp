@@ -391,8 +391,11 @@ TEST_F(MainWindowFileTest, ReadOnlyFileIsRefusedBeforeAnythingIsWrittenAndTheDia
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup));
     dialogs.saveAnswers = {locked, path("ann.kvr")};
     click("cmdSave_0");
-    EXPECT_EQ(dialogs.messages, std::vector{Error("The file \"" + locked +
-                                                  "\" is read-only. Please choose another file.")});
+    // The reason after the message is the system's text for EACCES.
+    EXPECT_EQ(
+        dialogs.messages,
+        std::vector{Error("The file \"" + locked +
+                          "\" is read-only. Please choose another file. Permission denied.")});
     EXPECT_EQ(dialogs.saveInitialPaths, (std::vector<QString>{"", locked}));
     EXPECT_EQ(FileBytes(locked.toStdString()), "kept");
     EXPECT_EQ(ReadChartFile(path("ann.kvr").toStdString()).value(), kAnnLines);
