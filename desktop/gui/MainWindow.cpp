@@ -332,7 +332,7 @@ void MainWindow::FindCoordinatesOnline() {
     // The texts as typed, blanks and all.
     const std::string search =
         form.city + ' ' + form.state + ' ' + form.country + " Latitude Longitude";
-    dialogs_.openAddress(QUrl(Text(CoordinatesSearchAddress(search))));
+    OpenAddress(QUrl(Text(CoordinatesSearchAddress(search))), dialogs_);
 }
 
 void MainWindow::SaveReading() {
