@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-14-dev
     xvfb xauth xdotool fonts-dejavu-core desktop-file-utils
     librsvg2-bin gzip groff-base appstream shared-mime-info xdg-utils libfile-mimeinfo-perl
-    dpkg-dev file poppler-utils
+    dpkg-dev file poppler-utils lintian
 )
 if [ "${1:-}" = "--runtime-only" ]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev libcli11-dev

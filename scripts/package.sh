@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package build-deb/kovrel_<version>_<arch>.deb from a release build of the two
-# programs. With --check it then installs the package with apt-get, runs kovrel-reading from
-# /usr/bin and removes the package again (needs root or sudo; leaves a kovrel installed before
-# untouched by refusing to run).
+# programs and checks it with lintian, where that is installed. With --check it then installs the
+# package with apt-get, runs kovrel-reading from /usr/bin and removes the package again (needs
+# root or sudo; leaves a kovrel installed before untouched by refusing to run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +14,10 @@ rm -f build-deb/kovrel_*.deb
 deb=$(ls build-deb/kovrel_*.deb)
 echo "Built $deb"
 dpkg-deb --info "$deb"
+# Debian's own checks; an error fails the build of the package.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error "$deb"
+fi
 
 [ "${1:-}" = "--check" ] || exit 0
 

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -48,6 +49,10 @@ class FakeDialogs final : public Dialogs {
     std::deque<std::optional<QString>> exportAnswers;
     std::vector<QString> exportSuggestions;
     std::vector<QString> modalTitles; // dialogs run through runModal, never shown
+    // Looks into each dialog run through runModal while it exists.
+    std::function<void(QDialog&)> onModal;
+    // Whether a browser takes the addresses given to it.
+    bool addressesOpen = true;
 
     void showMessage(const QString& text, MessageIcon icon) override {
         messages.push_back({text, icon});
@@ -68,8 +73,18 @@ class FakeDialogs final : public Dialogs {
         exportSuggestions.push_back(suggestedPath);
         return Next(exportAnswers).value_or(std::nullopt);
     }
-    void runModal(QDialog& dialog) override { modalTitles.push_back(dialog.windowTitle()); }
-    void openAddress(const QUrl& address) override { addresses.push_back(address); }
+    void runModal(QDialog& dialog) override {
+        modalTitles.push_back(dialog.windowTitle());
+        if (onModal) {
+            onModal(dialog);
+        }
+    }
+    void openAddress(const QUrl& address, std::function<void()> unopened) override {
+        addresses.push_back(address);
+        if (!addressesOpen) {
+            unopened();
+        }
+    }
 
     // The pages opened, as address texts.
     std::vector<std::string> opened() const {

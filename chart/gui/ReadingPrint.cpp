@@ -4,14 +4,20 @@
 #include "common/gui/QtText.h"
 #include "relationships/RelationColours.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSvgGenerator>
+#include <QToolBar>
 
 #include <algorithm>
 #include <array>
@@ -282,6 +288,73 @@ bool MayReplace(const QString& path) {
     return !info.exists() || (info.isFile() && info.isWritable());
 }
 
+// What the window manager adds around a dialog: a title bar and a thin frame.
+constexpr QSize kWindowFrame(16, 48);
+
+// The preview's toolbar needs this much width in the dialog.
+int ToolBarWidth(const QPrintPreviewDialog& dialog, const QToolBar& bar) {
+    const QMargins margins =
+        dialog.layout() != nullptr ? dialog.layout()->contentsMargins() : QMargins();
+    return bar.sizeHint().width() + margins.left() + margins.right();
+}
+
+// At a large scale the preview's toolbar is wider than the dialog Qt opens, and its last actions,
+// Print among them, drop behind the overflow button. So Print and Page setup come first, and when
+// the dialog is first shown (Qt chooses its size only then, from the rendered pages) it widens for
+// the whole toolbar where the screen has room, with smaller icons where even the screen is too
+// narrow.
+class ToolBarFitter : public QObject {
+  public:
+    ToolBarFitter(QPrintPreviewDialog* dialog, QToolBar* bar)
+        : QObject(dialog), dialog_(dialog), bar_(bar) {
+        QAction* front = bar->actions().constFirst();
+        // Found by Qt's own captions, in whatever language Qt speaks.
+        bool moved = false;
+        for (const char* caption : {"Print", "Page setup"}) {
+            const QString text = QCoreApplication::translate("QPrintPreviewDialog", caption);
+            for (QAction* action : bar->actions()) {
+                if (action->text() == text && !action->isSeparator()) {
+                    bar->removeAction(action);
+                    bar->insertAction(front, action);
+                    moved = true;
+                    break;
+                }
+            }
+        }
+        if (moved) {
+            bar->insertSeparator(front);
+        }
+        dialog->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == dialog_ && event->type() == QEvent::Show) {
+            dialog_->removeEventFilter(this);
+            widen();
+        }
+        return false;
+    }
+
+  private:
+    void widen() {
+        const QScreen* screen = dialog_->screen();
+        if (screen == nullptr) {
+            return;
+        }
+        const QSize room = screen->availableGeometry().size() - kWindowFrame;
+        if (ToolBarWidth(*dialog_, *bar_) > room.width()) {
+            bar_->setIconSize(bar_->iconSize() * 2 / 3);
+        }
+        const int wanted = std::min(ToolBarWidth(*dialog_, *bar_), room.width());
+        if (dialog_->width() < wanted) {
+            dialog_->resize(wanted, dialog_->height());
+        }
+    }
+
+    QPrintPreviewDialog* dialog_;
+    QToolBar* bar_;
+};
+
 } // namespace
 
 QPageSize::PageSizeId PaperSizeFor(const QLocale& locale) {
@@ -369,6 +442,9 @@ MakePrintPreview(QWidget* parent, const CalculatedReading& calculated, ChartStyl
     const ReadingDocument document = MakeReadingDocument(calculated, chartStyle);
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [document](QPrinter* printer) { PaintReadingDocument(*printer, document); });
+    if (auto* bar = dialog->findChild<QToolBar*>(); bar != nullptr && !bar->actions().isEmpty()) {
+        new ToolBarFitter(dialog.get(), bar);
+    }
     return dialog;
 }
 

@@ -7,6 +7,7 @@
 class QDialog;
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 namespace kovrel {
@@ -29,8 +30,12 @@ class Dialogs {
     virtual std::optional<QString> chooseExportFile(const QString& suggestedPath) = 0;
     // Runs a modal dialog the window built (the print preview) until it is closed.
     virtual void runModal(QDialog& dialog) = 0;
-    // Opens a web address in the default browser; failures are not reported.
-    virtual void openAddress(const QUrl& address) = 0;
+    // Starts the default browser on a web address and returns at once; the browser runs on its
+    // own. `unopened` is called, then or a moment later, when nothing could open the address.
+    virtual void openAddress(const QUrl& address, std::function<void()> unopened) = 0;
 };
+
+// The title of message boxes and of the save dialog: the product name.
+inline const QString kApplicationTitle = QStringLiteral("Kovrel");
 
 } // namespace kovrel

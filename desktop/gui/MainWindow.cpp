@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QSettings>
 #include <QShortcutEvent>
 #include <QStackedWidget>
@@ -72,6 +73,19 @@ QString MenuText(const QString& text) {
     return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// The window opens at the size its panels are designed for wherever the screen holds it: left to
+// Qt it would stop at two thirds of the screen, and the result columns would close up although
+// there is room for them.
+QSize OpeningSize(const QWidget& window) {
+    // What the window manager adds around the window: a title bar and a thin frame.
+    const QSize frame(16, 48);
+    QSize size = window.sizeHint();
+    if (const QScreen* screen = window.screen()) {
+        size = size.boundedTo(screen->availableGeometry().size() - frame);
+    }
+    return size.expandedTo(window.minimumSizeHint());
+}
+
 } // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
@@ -89,7 +103,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
     stack_->setObjectName(QStringLiteral("PanelStack"));
     entryPanel_ = new EntryPanel(dialogs_);
     stack_->addWidget(entryPanel_);
-    // The result area fills its page; it is never smaller than its design.
+    // The result area fills its page; it closes up below its design only where room is short.
     auto* resultPage = new QWidget;
     resultPage->setObjectName(QStringLiteral("ResultPage"));
     auto* fill = new QVBoxLayout(resultPage);
@@ -123,8 +137,8 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
     cmdOpen_ = entryPanel_->openButton();
     cmdOpen_->installEventFilter(this);
     menuBar()->installEventFilter(this);
-    if (settings_ != nullptr) {
-        restoreGeometry(settings_->value(GeometryKey()).toByteArray());
+    if (settings_ == nullptr || !restoreGeometry(settings_->value(GeometryKey()).toByteArray())) {
+        resize(OpeningSize(*this));
     }
 }
 
@@ -395,7 +409,7 @@ void MainWindow::FindCoordinatesOnline() {
     // The texts as typed, blanks and all.
     const std::string search =
         form.city + ' ' + form.state + ' ' + form.country + " Latitude Longitude";
-    dialogs_.openAddress(QUrl(Text(CoordinatesSearchAddress(search))));
+    OpenAddress(QUrl(Text(CoordinatesSearchAddress(search))), dialogs_);
 }
 
 void MainWindow::SaveReading() {

@@ -1,10 +1,25 @@
 #include "desktop/gui/QtDialogs.h"
 
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace kovrel {
+
+namespace {
+
+// How long an opener has to fail for its failure to be the address's: xdg-open gives up at once
+// when it finds no browser, or as soon as the browsers it tries have refused.
+constexpr qint64 kOpenerPatienceMilliseconds = 15000;
+// How long an opener let go at the end is waited for.
+constexpr int kOpenerGoneMilliseconds = 1000;
+
+} // namespace
 
 void QtDialogs::showMessage(const QString& text, MessageIcon icon) {
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
@@ -66,9 +81,54 @@ std::optional<QString> QtDialogs::chooseOpenFile() {
     return dialog.selectedFiles().constFirst();
 }
 
-void QtDialogs::openAddress(const QUrl& address) {
-    // The browser runs on its own; whether it could be started is not reported.
-    QDesktopServices::openUrl(address);
+QtDialogs::~QtDialogs() {
+    // An opener still waiting for its browser is let go: the browser, in a session of its own,
+    // stays open.
+    for (QProcess* opener : openers_.findChildren<QProcess*>()) {
+        opener->disconnect();
+        opener->kill();
+        opener->waitForFinished(kOpenerGoneMilliseconds);
+    }
+}
+
+void QtDialogs::openAddress(const QUrl& address, std::function<void()> unopened) {
+    // xdg-open is what Qt itself would start, but only its exit status tells whether a browser
+    // took the address; Qt reports a started opener as success.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(address)) {
+            unopened();
+        }
+        return;
+    }
+    auto* process = new QProcess(&openers_);
+    process->setProgram(opener);
+    process->setArguments({address.toString(QUrl::FullyEncoded)});
+    // As a detached start would: a session of its own, so that the browser outlives the program
+    // and a Ctrl+C in its terminal, and no terminal input for a text-mode browser to take.
+    process->setChildProcessModifier([] { ::setsid(); });
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QElapsedTimer started;
+    started.start();
+    QObject::connect(process, &QProcess::finished, &openers_,
+                     [process, unopened, started](int code, QProcess::ExitStatus status) {
+                         // Without a desktop, xdg-open waits for the browser it started; how that
+                         // browser ends, long after the page was shown, is no failure to open.
+                         if ((status != QProcess::NormalExit || code != 0) &&
+                             started.elapsed() < kOpenerPatienceMilliseconds) {
+                             unopened();
+                         }
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, &openers_,
+                     [process, unopened](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             unopened();
+                             process->deleteLater();
+                         }
+                     });
+    process->start();
 }
 
 } // namespace kovrel

@@ -7,7 +7,8 @@ namespace kovrel {
 // The result area as the original window's design laid it out: every control's place in twips
 // (Twips.h) and the point sizes of its faces. Each entry is named after the control or row it
 // comes from. The panels treat these as the least they show: wherever the installed font needs
-// more room an entry is widened, and the distances between entries are kept.
+// more room an entry is widened, and the distances between entries are kept. Only an area given
+// less room than that closes up (ResultPanels.h).
 struct ResultDesign {
     struct Rect {
         int left;

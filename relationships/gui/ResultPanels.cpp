@@ -150,12 +150,12 @@ int WidestListCell(const QFont& font) {
     return widest;
 }
 
-// Only the natural panel fills the neutral column, from its fixed table, so the column needs no
-// more room than that table's longest list.
-int WidestNeutralCell(const QFont& font) {
+// The longest text of one column of the natural panel, which shows a fixed table. Only that panel
+// fills the neutral column, so the column needs no more room than its longest list.
+int WidestNaturalCell(const QFont& font, const std::array<PlanetList, kPlanetCount>& column) {
     int widest = 0;
-    for (const PlanetList& neutrals : NaturalLists().neutrals) {
-        widest = std::max(widest, TextWidth(font, Text(ListText(neutrals))));
+    for (const PlanetList& list : column) {
+        widest = std::max(widest, TextWidth(font, Text(ListText(list))));
     }
     return widest;
 }
@@ -258,18 +258,52 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
         QSize(std::max(twips.x(kDesign.area.width), panelWidth + twips.x(kDesign.areaRightRim())),
               std::max(twips.y(kDesign.area.height),
                        panelTop + panelHeight + twips.y(kDesign.areaBottomRim())));
-    setMinimumSize(designSize_);
     panelDesign_ = QSize(panelWidth, panelHeight);
+
+    // The least the panels take: the wider of the two lists at their narrowest, the grid, and the
+    // three buttons with a rim left of them; the rows with the buttons right under them.
+    int leastWidth = std::max(gridSize_.width(),
+                              panelWidth - (saveLeft - twips.x(kDesign.buttonGap) - buttonWidth) +
+                                  listLeastSpaces_.front());
+    for (const bool temporary : {false, true}) {
+        int list = 0;
+        for (int space : listLeastSpaces_) {
+            list += space;
+        }
+        for (const LeastWidths& column : listLeastWidths_) {
+            list += temporary ? column.temporary : column.natural;
+        }
+        leastWidth = std::max(leastWidth, list);
+    }
+    leastPanel_ = QSize(leastWidth, contentBottom + twips.y(kDesign.buttonsBelowRows) +
+                                        buttonHeight + twips.y(kDesign.buttonBottomRim))
+                      .boundedTo(panelDesign_);
+    leastSize_ = (leastPanel_ + (designSize_ - panelDesign_))
+                     .expandedTo(QSize(tabs_->geometry().right() + 1, 0))
+                     .boundedTo(designSize_);
+
+    const std::array<const std::array<QLabel*, kPlanetCount>*, 4> listCells = {
+        &planetLabels_, &friendLabels_, &enemyLabels_, &neutralLabels_};
+    const auto listColumnOf = [&](const QWidget* child) {
+        for (std::size_t c = 0; c < listCells.size(); ++c) {
+            if (child == listHeadings_[c] ||
+                std::ranges::find(*listCells[c], child) != listCells[c]->end()) {
+                return static_cast<int>(c);
+            }
+        }
+        return -1;
+    };
     for (std::size_t i = 0; i < placements_.size(); ++i) {
         PanelPlacement& placement = placements_[i];
         placement.panel = i == 0 ? listPanel_ : gridPanel_;
         for (QWidget* child : placement.panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (qobject_cast<QPushButton*>(child) != nullptr) {
                 placement.buttons.push_back({child, child->geometry()});
-            } else {
-                placement.contents.push_back({child, child->geometry()});
-                placement.contentBox |= child->geometry();
+                continue;
             }
+            placement.contents.push_back(
+                {child, child->geometry(), i == 0 ? listColumnOf(child) : -1});
+            placement.contentBox |= child->geometry();
         }
     }
 
@@ -287,24 +321,66 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
 
 void ResultPanels::resizeEvent(QResizeEvent* event) {
     QGroupBox::resizeEvent(event);
+    layOut();
+}
+
+void ResultPanels::layOut() {
     // The panels fill the area as it grows. Their texts keep the design's arrangement, centred
-    // in the room there is, and the buttons keep their place at the bottom right.
-    const QSize panel = panelDesign_.expandedTo(size() - (designSize_ - panelDesign_));
+    // in the room there is, and the buttons keep their place at the bottom right. Below the
+    // design's size the buttons move up and left with the panel's edge, and the list's columns
+    // close up.
+    const QSize panel = (size() - (designSize_ - panelDesign_)).expandedTo(leastPanel_);
     const QSize extra = panel - panelDesign_;
+    const bool narrow = extra.width() < 0;
+    std::array<std::pair<int, int>, 4> columns{};
+    if (narrow) {
+        columns = narrowListColumns(panel.width());
+    }
     for (const PanelPlacement& placement : placements_) {
         placement.panel->resize(panel);
         // At the design's size nothing moves; with room to spare the texts move towards the
-        // middle, never further than the panel has grown.
+        // middle, never further than the panel has grown, nor, in a narrow panel, off its edge.
         const int centred =
             (panel.width() - placement.contentBox.width()) / 2 - placement.contentBox.left();
-        const QPoint shift(std::clamp(centred, 0, extra.width()), extra.height() / 2);
+        const int room =
+            narrow ? std::max(0, panel.width() - 1 - placement.contentBox.right()) : extra.width();
+        const QPoint shift(std::clamp(centred, 0, room), std::max(extra.height(), 0) / 2);
         for (const Placed& placed : placement.contents) {
-            placed.widget->move(placed.design.topLeft() + shift);
+            QRect place = placed.design.translated(shift);
+            if (narrow && placed.listColumn >= 0) {
+                const auto [left, width] = columns[static_cast<std::size_t>(placed.listColumn)];
+                place = QRect(left, place.top(), width, place.height());
+            }
+            placed.widget->setGeometry(place);
         }
         for (const Placed& placed : placement.buttons) {
             placed.widget->move(placed.design.topLeft() + QPoint(extra.width(), extra.height()));
         }
     }
+}
+
+std::array<std::pair<int, int>, 4> ResultPanels::narrowListColumns(int panelWidth) const {
+    std::array<int, 4> widths{};
+    int used = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        widths[c] = temporaryInFront_ ? listLeastWidths_[c].temporary : listLeastWidths_[c].natural;
+        used += widths[c] + listLeastSpaces_[c];
+    }
+    used += listLeastSpaces_.back();
+    // What the panel has beyond the least goes to the spaces, as the design shares them out.
+    const int spare = std::max(0, panelWidth - used);
+    int designSpaces = 0;
+    for (int space : listDesignSpaces_) {
+        designSpaces += space;
+    }
+    std::array<std::pair<int, int>, 4> columns{};
+    int left = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        left += listLeastSpaces_[c] + spare * listDesignSpaces_[c] / std::max(designSpaces, 1);
+        columns[c] = {left, widths[c]};
+        left += widths[c];
+    }
+    return columns;
 }
 
 void ResultPanels::buildListPanel() {
@@ -316,8 +392,15 @@ void ResultPanels::buildListPanel() {
     const std::array<QString, 4> headings = {Text(kPlanetHeading), Text(kFriendsHeading),
                                              Text(kEnemiesHeading), Text(kNeutralsHeading)};
     const int cellWidest = WidestListCell(cellFont);
-    const int neutralWidest = WidestNeutralCell(cellFont);
+    const RelationLists& natural = NaturalLists();
+    const int neutralWidest = WidestNaturalCell(cellFont, natural.neutrals);
     const int nameWidest = WidestPlanetName(nameFont);
+    // What each column must hold on the natural panel, and on the temporary one, whose cells may
+    // name all six other planets and whose neutral column stays empty.
+    const std::array<int, 4> naturalWidest = {
+        nameWidest, WidestNaturalCell(cellFont, natural.friends),
+        WidestNaturalCell(cellFont, natural.enemies), neutralWidest};
+    const std::array<int, 4> temporaryWidest = {nameWidest, cellWidest, cellWidest, 0};
 
     const int headingTop = twips.y(kDesign.listHeadingTop);
     const int headingHeight = std::max(twips.y(kDesign.listHeadingHeight), LineHeight(headingFont));
@@ -333,16 +416,19 @@ void ResultPanels::buildListPanel() {
         const ResultDesign::Column& column = kDesign.listColumns[c];
         const QString& text = headings[c];
         const int textWidest = c == 0 ? nameWidest : c == 3 ? neutralWidest : cellWidest;
-        const int needed = std::max(TextWidth(headingFont, text), textWidest);
+        const int headingWidth = TextWidth(headingFont, text);
+        const int needed = std::max(headingWidth, textWidest);
         const int width = std::max(twips.x(column.width), needed);
+        listDesignSpaces_[c] = twips.x(c == 0 ? column.left : column.left - previousDesignRight);
         const int left = c == 0
-                             ? twips.x(column.left)
-                             : std::max(twips.x(column.left),
-                                        previousRight + twips.x(column.left - previousDesignRight));
+                             ? listDesignSpaces_[c]
+                             : std::max(twips.x(column.left), previousRight + listDesignSpaces_[c]);
         previousRight = left + width;
         previousDesignRight = column.left + column.width;
+        listLeastWidths_[c] = {std::max(headingWidth, naturalWidest[c]),
+                               std::max(headingWidth, temporaryWidest[c])};
 
-        QLabel* heading = MakeLabel(
+        QLabel* heading = listHeadings_[c] = MakeLabel(
             listPanel_, QStringLiteral("lblLabels_%1").arg(column.headingIndex), headingFont);
         heading->setText(text);
         heading->setGeometry(left, headingTop, width, headingHeight);
@@ -369,6 +455,11 @@ void ResultPanels::buildListPanel() {
             }
             cell->setGeometry(left, firstRowTop + rowPitch * row, width, rowHeight);
         }
+    }
+    listDesignSpaces_.back() = twips.x(kDesign.listRightRim());
+    // Closed up, the spaces keep half their width.
+    for (std::size_t i = 0; i < listLeastSpaces_.size(); ++i) {
+        listLeastSpaces_[i] = listDesignSpaces_[i] / 2;
     }
     listSize_ = QSize(
         std::max(twips.x(kDesign.frame.width), previousRight + twips.x(kDesign.listRightRim())),
@@ -479,6 +570,9 @@ void ResultPanels::ShowRelationships(ResultPanel panel) {
         columnHeadings_[i]->setText(name);
     }
 
+    // In a narrow area the list's columns close up differently for the two lists.
+    temporaryInFront_ = panel == ResultPanel::Temporary;
+    layOut();
     if (panel == ResultPanel::Temporary) {
         listPanel_->setTitle(Text(kTemporaryTitle));
         const RelationLists& lists = relationships_.temporary;

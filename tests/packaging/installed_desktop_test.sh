@@ -23,7 +23,9 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 
 share=$prefix/share
 desktop=$share/applications/$id.desktop
-for f in bin/kovrel bin/kovrel-reading libexec/kovrel/kovrel-reading-pictures share/doc/kovrel/LICENSE share/man/man1/kovrel.1.gz \
+for f in bin/kovrel bin/kovrel-reading libexec/kovrel/kovrel-reading-pictures \
+    share/doc/kovrel/LICENSE share/doc/kovrel/copyright share/doc/kovrel/changelog.gz \
+    share/man/man1/kovrel.1.gz \
     share/man/man1/kovrel-reading.1.gz share/mime/packages/$id.xml \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/kovrel.svg; do

@@ -1,11 +1,15 @@
 #include "../AnnReading.h"
 #include "chart/gui/ReadingPrint.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTest>
+#include <QToolBar>
 
 #include <gtest/gtest.h>
 
@@ -201,6 +205,26 @@ TEST(MakePrintPreview, UsesTheLocalesPaper) {
     dialog = MakePrintPreview(nullptr, AnnCalculated());
     EXPECT_EQ(dialog->printer()->pageLayout().pageSize().id(), QPageSize::A4);
     QLocale::setDefault(saved);
+}
+
+// Qt opens the preview at two thirds of the screen, narrower than its toolbar (the offscreen
+// screen is 800 pixels wide), and the last actions, Print among them, drop behind an overflow
+// button.
+TEST(MakePrintPreview, PrintComesFirstAndTheWholeToolbarShows) {
+    const auto dialog = MakePrintPreview(nullptr, AnnCalculated());
+    auto* bar = dialog->findChild<QToolBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_FALSE(bar->actions().isEmpty());
+    EXPECT_EQ(bar->actions().constFirst()->text(),
+              QCoreApplication::translate("QPrintPreviewDialog", "Print"));
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    for (QAction* action : bar->actions()) {
+        if (!action->isSeparator()) {
+            EXPECT_TRUE(bar->widgetForAction(action)->isVisible()) << action->text().toStdString();
+        }
+    }
+    EXPECT_FALSE(bar->findChild<QWidget*>("qt_toolbar_ext_button")->isVisible());
 }
 
 } // namespace

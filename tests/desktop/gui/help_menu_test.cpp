@@ -3,7 +3,10 @@
 #include "GuiFixture.h"
 #include "desktop/gui/AboutBox.h"
 #include "links/Links.h"
+#include "links/gui/OpenLink.h"
 
+#include <QDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -39,6 +42,58 @@ TEST_F(HelpMenuTest, MenuEntriesAndPromotionalLabelsOpenTheirPages) {
         EXPECT_EQ(dialogs.opened(), std::vector{LinkAddress(link)});
     }
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HelpMenuTest, AnAddressNoBrowserTakesIsShownForCopying) {
+    dialogs.addressesOpen = false;
+    struct Box {
+        QString title;
+        QString message;
+        QString address;
+        bool readOnly = false;
+        bool selected = false;
+    };
+    std::vector<Box> boxes;
+    dialogs.onModal = [&](QDialog& dialog) {
+        Box box;
+        box.title = dialog.windowTitle();
+        if (auto* message = dialog.findChild<QLabel*>("lblUnopenedAddress")) {
+            box.message = message->text();
+        }
+        if (auto* field = dialog.findChild<QLineEdit*>("txtAddress")) {
+            box.address = field->text();
+            box.readOnly = field->isReadOnly();
+            box.selected = field->selectedText() == field->text();
+        }
+        boxes.push_back(box);
+    };
+    // F1, a promotional label and the web search for the coordinates.
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QTest::mouseClick(&get<QLabel>("lblCobrand"), Qt::LeftButton);
+    type("txtCity", "New Delhi");
+    type("txtState", "Delhi");
+    type("txtCountry", "India");
+    click("Command1");
+
+    ASSERT_EQ(dialogs.addresses.size(), 3u);
+    EXPECT_EQ(dialogs.opened()[0], LinkAddress(Link::OnlineHelp));
+    EXPECT_EQ(dialogs.opened()[1], LinkAddress(Link::CoBrand));
+    ASSERT_EQ(boxes.size(), 3u);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(boxes[i].title, "Kovrel");
+        EXPECT_EQ(boxes[i].message, kUnopenedAddressMessage);
+        EXPECT_EQ(QUrl(boxes[i].address), dialogs.addresses[i]) << boxes[i].address.toStdString();
+        EXPECT_TRUE(boxes[i].readOnly);
+        EXPECT_TRUE(boxes[i].selected);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    // Where a browser takes the page, nothing is said.
+    dialogs.addressesOpen = true;
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    EXPECT_EQ(dialogs.addresses.size(), 4u);
+    EXPECT_EQ(boxes.size(), 3u);
 }
 
 TEST_F(HelpMenuTest, AboutShowsTheAboutBoxModallyOverTheWindow) {

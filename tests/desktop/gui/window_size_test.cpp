@@ -3,7 +3,9 @@
 // the result area's faces together.
 #include "GuiFixture.h"
 #include "desktop/gui/AboutBox.h"
+#include "relationships/gui/ResultPanels.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -134,6 +136,81 @@ TEST(AboutBoxSize, ShowsItsWholeTextAtEverySystemFontFrom8To16Points) {
         // Even at 16 pt the box fits a small screen.
         EXPECT_LE(box.width(), kSmallScreenWidth);
         EXPECT_LE(box.height(), kSmallScreenHeight);
+    }
+}
+
+// Every label of the panel in front shows its whole text inside the panel and overlaps no other;
+// the buttons stand inside the panel, clear of the labels, and the panel inside the window.
+void ExpectWholeAndApart(const QWidget& panel) {
+    EXPECT_TRUE(InsideItsWindow(panel));
+    const auto labels = panel.findChildren<QLabel*>();
+    for (const QLabel* each : labels) {
+        SCOPED_TRACE(each->objectName().toStdString() + " '" + each->text().toStdString() + "'");
+        const QFontMetrics metrics(each->font());
+        EXPECT_LE(metrics.horizontalAdvance(each->text()), each->width());
+        EXPECT_LE(metrics.height(), each->height());
+        EXPECT_TRUE(panel.rect().contains(each->geometry()));
+        for (const QWidget* other : panel.findChildren<QWidget*>()) {
+            EXPECT_TRUE(other == each || !each->geometry().intersects(other->geometry()))
+                << "overlaps " << other->objectName().toStdString();
+        }
+    }
+    for (const QPushButton* button : panel.findChildren<QPushButton*>()) {
+        EXPECT_TRUE(panel.rect().contains(button->geometry()))
+            << button->objectName().toStdString();
+    }
+}
+
+// The screen of 1366 x 768 less a window frame and a panel.
+constexpr int kSmallScreenRoomWidth = 1346;
+constexpr int kSmallScreenRoomHeight = 720;
+
+TEST(LargeSystemFont, WindowFitsASmallScreenAndEveryTabStaysWholeAt14And16Points) {
+    for (double points : {14.0, 16.0}) {
+        SCOPED_TRACE(points);
+        const SystemFont font(points);
+        FakeDialogs dialogs;
+        MainWindow window(dialogs);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.openReadingFile(QStringLiteral(KOVREL_TEST_DATA "/ann_new_delhi.kvr"));
+        ASSERT_TRUE(dialogs.messages.empty());
+        auto* tabs = window.findChild<QTabBar*>("TS");
+        auto* results = window.findChild<ResultPanels*>("fraResult_3");
+        const auto clickTab = [&](int tab) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+        };
+        for (int tab : {0, 1, 2}) {
+            clickTab(tab);
+            const QSize least = window.minimumSizeHint();
+            EXPECT_LE(least.width(), kSmallScreenRoomWidth) << "tab " << tab;
+            EXPECT_LE(least.height(), kSmallScreenRoomHeight) << "tab " << tab;
+        }
+        window.resize(window.minimumSizeHint());
+        QTest::qWait(20);
+        // This reading's lists, then the longest a temporary cell can hold: all six other planets.
+        Relationships longest = window.session().reading.relationships;
+        for (int row : {0, 1}) {
+            PlanetList others;
+            for (int planet = 0; planet < kPlanetCount; ++planet) {
+                if (planet != row) {
+                    others.push_back(static_cast<Planet>(planet));
+                }
+            }
+            (row == 0 ? longest.temporary.friends : longest.temporary.enemies)[row] = others;
+        }
+        for (bool sixNames : {false, true}) {
+            if (sixNames) {
+                results->showRelationships(longest);
+            }
+            for (int tab : {0, 1, 2}) {
+                SCOPED_TRACE(testing::Message()
+                             << "tab " << tab << (sixNames ? ", six names" : ""));
+                clickTab(tab);
+                ExpectWholeAndApart(
+                    *window.findChild<QWidget*>(tab == 2 ? "fraResult_2" : "fraResult_0"));
+            }
+        }
     }
 }
 
