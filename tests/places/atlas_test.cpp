@@ -189,10 +189,30 @@ TEST(ZoneCorrections, NameZonesOfTheSystemDatabaseAndApplyToTheirCities) {
     EXPECT_EQ(OnlyPlace("Ciudad Juarez", "", "MX").ianaZone, "America/Ciudad_Juarez");
     EXPECT_EQ(OnlyPlace("Astrakhan", "", "RU").ianaZone, "Europe/Astrakhan");
     EXPECT_EQ(OnlyPlace("Famagusta", "", "CY").ianaZone, "Asia/Famagusta");
-    // Arkalyk, in Kostanay region but on Asia/Almaty in the file, keeps its zone; so does
-    // Protaras, in Famagusta district south of the line.
-    EXPECT_EQ(OnlyPlace("Arkalyk", "", "KZ").ianaZone, "Asia/Almaty");
+    // Protaras, in Famagusta district south of the line, keeps its zone.
     EXPECT_EQ(OnlyPlace("Protaras", "", "CY").ianaZone, "Asia/Nicosia");
+    // Arkalyk, in Kostanay region but on Asia/Almaty in the file, keeps the region's clocks:
+    // +05 on 1 January 1990 where Almaty had +06 (zdump Asia/Qostanay, Asia/Almaty).
+    const AtlasCity arkalyk = OnlyPlace("Arkalyk", "", "KZ");
+    EXPECT_EQ(arkalyk.ianaZone, "Asia/Qostanay");
+    EXPECT_EQ(ZoneInForceAt(arkalyk.ianaZone, {1990, 1, 1, 12, 0})->before.offsetSeconds, 18000);
+    // Coihaique, Aysen region: -03 all year since April 2025, when Santiago went back to -04.
+    const AtlasCity coyhaique = OnlyPlace("Coihaique", "", "CL");
+    EXPECT_EQ(coyhaique.ianaZone, "America/Coyhaique");
+    EXPECT_EQ(ZoneInForceAt(coyhaique.ianaZone, {2025, 7, 1, 12, 0})->before.offsetSeconds, -10800);
+    // Every split-off zone kept other clocks than the one it left at some time since 1970, or
+    // the correction would change nothing.
+    for (const ZoneCorrection& c : kZoneCorrections) {
+        bool differs = false;
+        for (int year = 1970; year <= 2050 && !differs; ++year) {
+            for (const int month : {1, 7}) {
+                const LocalDateTime noon{year, month, 1, 12, 0};
+                differs = differs || ZoneInForceAt(c.fromZone, noon)->before.offsetSeconds !=
+                                         ZoneInForceAt(c.toZone, noon)->before.offsetSeconds;
+            }
+        }
+        EXPECT_TRUE(differs) << c.toZone;
+    }
     // Chihuahua, in the same state as Ciudad Juarez, is not moved.
     EXPECT_EQ(OnlyPlace("Chihuahua", "", "MX").ianaZone, "America/Chihuahua");
 }
