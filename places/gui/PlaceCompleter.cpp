@@ -2,6 +2,7 @@
 
 #include "common/gui/QtText.h"
 #include "places/Atlas.h"
+#include "places/PlaceEntry.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -52,6 +53,9 @@ void PlaceCompleter::offerPlaces(const QString& typed) {
         auto* item = new QStandardItem(Text(ShownPlaceLabel(city)));
         item->setData(Text(city.name), kCityNameRole);
         item->setData(city.index, kAtlasIndexRole);
+        // Places of one name, state and country differ by where they lie.
+        item->setToolTip(Text(LatitudeText(city.latitudeE5) + " " +
+                              LongitudeText(city.longitudeE5) + ", " + std::string(city.ianaZone)));
         item->setEditable(false);
         model_->appendRow(item);
     }
