@@ -41,6 +41,29 @@ void BM_FindPlacesEveryPrefix(benchmark::State& state) {
 }
 BENCHMARK(BM_FindPlacesEveryPrefix)->DenseRange(1, 3)->Unit(benchmark::kMicrosecond);
 
+// The completer's search as the user types, round every prefix of the length: other names
+// too, from the fourth letter on.
+void BM_SuggestionsEveryPrefix(benchmark::State& state) {
+    const auto prefixes = Prefixes(static_cast<int>(state.range(0)));
+    std::size_t next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FindPlaces(kovrel::SuggestionSearch(prefixes[next], "", "", 12)));
+        next = (next + 1) % prefixes.size();
+    }
+    state.counters["prefixes"] = static_cast<double>(prefixes.size());
+}
+BENCHMARK(BM_SuggestionsEveryPrefix)->DenseRange(1, 4)->Unit(benchmark::kMicrosecond);
+
+// The same with State and Country boxes that still hold another place, so that every name of
+// the run is checked against them: the slowest the completer gets.
+void BM_SuggestionsWithStaleBoxes(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            FindPlaces(kovrel::SuggestionSearch("sant", "Maharashtra", "India", 12)));
+    }
+}
+BENCHMARK(BM_SuggestionsWithStaleBoxes)->Unit(benchmark::kMicrosecond);
+
 // The slowest kind of query: the longest run of names ("s"), narrowed to a country that
 // rejects most of it, so the whole run is read.
 void BM_FindPlacesLongestRunNarrowed(benchmark::State& state) {
@@ -90,11 +113,10 @@ BENCHMARK(BM_ChooseZoneRow)->Unit(benchmark::kMicrosecond);
 // Bytes the compiled-in tables take (records, texts and their views).
 std::size_t AtlasTableBytes() {
     const auto& t = kovrel::atlas::AtlasTables();
-    std::size_t bytes = t.cities.size_bytes() + t.namePool.size() + t.states.size_bytes() +
-                        t.countries.size_bytes() + t.zones.size_bytes();
-    for (const auto& s : t.states) {
-        bytes += s.size() + 1;
-    }
+    std::size_t bytes = t.cities.size_bytes() + t.namePool.size() + t.shownNames.size_bytes() +
+                        t.shownPool.size() + t.otherNames.size_bytes() + t.otherNamePool.size() +
+                        t.states.size_bytes() + t.statePool.size() + t.countries.size_bytes() +
+                        t.zones.size_bytes();
     for (const auto& z : t.zones) {
         bytes += z.size() + 1;
     }
@@ -110,6 +132,8 @@ void BM_AtlasTableBytes(benchmark::State& state) {
         benchmark::DoNotOptimize(AtlasTableBytes());
     }
     state.counters["cities"] = kovrel::AtlasSize();
+    state.counters["other_names"] =
+        static_cast<double>(kovrel::atlas::AtlasTables().otherNames.size());
     state.counters["table_bytes"] = static_cast<double>(AtlasTableBytes());
 }
 BENCHMARK(BM_AtlasTableBytes);

@@ -517,7 +517,15 @@ Result<EntryForm> EntryFromFlags(const CommandLine& line, std::optional<PlaceReq
         if (!zoneGiven) {
             entry.zoneIndex = fill.entry.zoneIndex;
         }
-        place = PlaceRequest{*city, std::move(fill.zone), zoneGiven};
+        place = PlaceRequest{*city, std::move(fill.zone), zoneGiven, {}};
+        const std::pair<Flag, const char*> overrides[] = {
+            {Flag::City, "city"},    {Flag::State, "state"},   {Flag::Country, "country"},
+            {Flag::Lat, "latitude"}, {Flag::Lon, "longitude"}, {Flag::Zone, "zone_row"}};
+        for (const auto& [flag, key] : overrides) {
+            if (line.given(flag)) {
+                place->overridden.emplace_back(key);
+            }
+        }
     }
     entry.dst = line.on(Flag::Dst);
     return entry;

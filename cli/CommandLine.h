@@ -22,6 +22,9 @@ struct PlaceRequest {
     AtlasCity city;
     Result<ZoneChoice> zone; // for the date, time and longitude of the entry
     bool zoneGiven = false;  // --zone was given: its row stands, whatever the atlas says
+    // The place values flags gave instead of the atlas, by their keys in the JSON report's
+    // "place" object: "city", "state", "country", "latitude", "longitude", "zone_row".
+    std::vector<std::string> overridden;
 };
 
 struct CommandRequest {

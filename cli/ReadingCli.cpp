@@ -6,9 +6,12 @@
 #include "cli/CommandLine.h"
 #include "cli/ReadingReport.h"
 #include "common/Text.h"
+#include "ephemeris/JulianDay.h"
 #include "places/PlaceEntry.h"
 #include "places/PlaceQuery.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -74,23 +77,41 @@ Result<> SettledZone(const PlaceRequest& place) {
     return Success();
 }
 
+// "18:31N": degrees and minutes as the reading holds them.
+std::string AngleText(int degrees, int minutes, char hemisphere) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%d:%02d%c", degrees, minutes, hemisphere);
+    return text;
+}
+
+// The place as the reading used it: the atlas's values, or the flags' where they overrode them,
+// and the zone row's notes, the user's own row's too.
 PlaceReport ReportOfPlace(const PlaceRequest& place, const Session& session) {
+    const BirthDetails& birth = session.birth;
+    const auto overridden = [&place](std::string_view key) {
+        return std::find(place.overridden.begin(), place.overridden.end(), key) !=
+               place.overridden.end();
+    };
     PlaceReport report;
-    report.city = std::string(place.city.name);
-    report.state = std::string(place.city.state);
-    report.country = std::string(place.city.country);
-    report.latitude = LatitudeText(place.city.latitudeE5);
-    report.longitude = LongitudeText(place.city.longitudeE5);
+    report.city = overridden("city") ? birth.City : std::string(place.city.name);
+    report.state = overridden("state") ? birth.State : std::string(place.city.state);
+    report.country = overridden("country") ? birth.Country : std::string(place.city.country);
+    report.latitude = overridden("latitude") ? AngleText(birth.LatDegrees, birth.LatMinutes,
+                                                         birth.SouthFlag ? 'S' : 'N')
+                                             : LatitudeText(place.city.latitudeE5);
+    report.longitude = overridden("longitude") ? AngleText(birth.LonDegrees, birth.LonMinutes,
+                                                           birth.EastFlag ? 'E' : 'W')
+                                               : LongitudeText(place.city.longitudeE5);
     report.ianaZone = std::string(place.city.ianaZone);
     report.zoneRow = session.zoneRow;
+    report.overridden = place.overridden;
     if (place.zone) {
-        const ZoneChoice& choice = *place.zone;
+        const bool east =
+            EngineLongitudeCountsEast(birth.EastFlag, birth.LonDegrees, birth.LonMinutes);
+        const ZoneChoice choice = WithGivenRow(*place.zone, session.zoneRow, east);
         report.utcOffset = IsoOffsetText(choice.chosen.offsetSeconds);
         report.dst = choice.chosen.dst;
-        // The notes are about the assistant's row; a row given with --zone is the user's own.
-        if (choice.zoneRow == session.zoneRow) {
-            report.notes = choice.notes;
-        }
+        report.notes = choice.notes;
     }
     return report;
 }

@@ -278,7 +278,8 @@ std::string JsonReport(const CalculatedReading& calculated, const PlaceReport& p
                            {"utc_offset", place.utcOffset},
                            {"dst", place.dst},
                            {"zone_row", place.zoneRow},
-                           {"notes", place.notes}};
+                           {"notes", place.notes},
+                           {"overridden", place.overridden}};
     return Dumped(report);
 }
 

@@ -25,7 +25,7 @@ std::string TextReport(const CalculatedReading& calculated);
 std::string JsonReport(const CalculatedReading& calculated);
 
 // Where a reading's place came from when the atlas filled it, for the "place" object of the JSON
-// report.
+// report: the values the reading used, the atlas's unless a flag overrode them.
 struct PlaceReport {
     std::string city, state, country;
     std::string latitude, longitude; // "18:31N", "73:51E"
@@ -34,6 +34,8 @@ struct PlaceReport {
     bool dst = false;                // the zone kept daylight saving then
     int zoneRow = 0;                 // the row the reading used
     std::vector<std::string> notes;  // what the row means for the reading; often none
+    // The keys above whose value a flag gave instead of the atlas.
+    std::vector<std::string> overridden;
 };
 
 // "+05:30", "-04:00", "+01:19:32": an offset east of UTC in seconds as ISO 8601 writes it.

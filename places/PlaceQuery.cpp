@@ -33,22 +33,33 @@ Result<AtlasCity> ResolvePlace(std::string_view text) {
     if (parts.size() > 3 || parts[0].empty()) {
         return Fault{"Give the place as \"City\", \"City, State\" or \"City, State, Country\"."};
     }
-    const auto lookFor = [&parts](const std::string& name) {
+    const auto lookFor = [&parts](const std::string& name, NamesCompared compared) {
         if (parts.size() == 1) {
-            return FindPlacesNamed(name, "", "", kCandidatesExamined);
+            return FindPlacesNamed(name, "", "", kCandidatesExamined, compared);
         }
         if (parts.size() == 2) {
             std::vector<AtlasCity> inState =
-                FindPlacesNamed(name, parts[1], "", kCandidatesExamined);
-            return inState.empty() ? FindPlacesNamed(name, "", parts[1], kCandidatesExamined)
-                                   : inState;
+                FindPlacesNamed(name, parts[1], "", kCandidatesExamined, compared);
+            return inState.empty()
+                       ? FindPlacesNamed(name, "", parts[1], kCandidatesExamined, compared)
+                       : inState;
         }
-        return FindPlacesNamed(name, parts[1], parts[2], kCandidatesExamined);
+        return FindPlacesNamed(name, parts[1], parts[2], kCandidatesExamined, compared);
     };
-    std::vector<AtlasCity> found = lookFor(parts[0]);
-    // GeoNames calls some cities "... City" that people name without it (New York, Mexico).
-    if (found.empty()) {
-        found = lookFor(parts[0] + " City");
+    // The name itself before its other spellings ("Saint Albans" and "St Albans" are two places
+    // of Victoria), and a former or foreign name only when no place has it: "Salisbury" stays
+    // the English city, "Bombay" is Mumbai. GeoNames calls some cities "... City" that people
+    // name without it (New York, Mexico).
+    std::vector<AtlasCity> found;
+    for (const NamesCompared compared :
+         {NamesCompared::Own, NamesCompared::Spelling, NamesCompared::Alternate}) {
+        found = lookFor(parts[0], compared);
+        if (found.empty()) {
+            found = lookFor(parts[0] + " City", compared);
+        }
+        if (!found.empty()) {
+            break;
+        }
     }
     if (found.empty()) {
         return Fault{"The atlas has no place \"" + std::string(TrimBlanks(text)) + "\"."};
@@ -78,9 +89,29 @@ Result<AtlasCity> ResolvePlace(std::string_view text) {
                  "\"; add the state or the country to say which. It could be: " + listed};
 }
 
-std::vector<std::string> PlaceListing(std::string_view prefix, int limit) {
+std::vector<std::string> PlaceListing(std::string_view text, int limit) {
+    const std::vector<std::string> parts = SplitCommas(text);
+    if (parts.size() > 3) {
+        return {};
+    }
+    PlaceSearch search{parts[0], "", "", limit, true, false, true};
+    std::vector<AtlasCity> found;
+    if (parts.size() == 2) {
+        search.state = parts[1];
+        found = FindPlaces(search);
+        if (found.empty()) {
+            search.state = "";
+            search.country = parts[1];
+        }
+    } else if (parts.size() == 3) {
+        search.state = parts[1];
+        search.country = parts[2];
+    }
+    if (found.empty()) {
+        found = FindPlaces(search);
+    }
     std::vector<std::string> lines;
-    for (const AtlasCity& city : FindPlaces(prefix, limit)) {
+    for (const AtlasCity& city : found) {
         lines.push_back(PlaceLabel(city) + "  " + LatitudeText(city.latitudeE5) + " " +
                         LongitudeText(city.longitudeE5) + "  " + std::string(city.ianaZone));
     }

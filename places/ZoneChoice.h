@@ -21,7 +21,7 @@ std::string RowAbbreviation(int zoneRow);
 
 // The row for an offset: among the rows with exactly that offset (or, when none has it, those
 // nearest to it) the first whose abbreviation is `abbreviation` or its catalogue spelling
-// (CEST -> CED), else the first in list order.
+// (CEST -> CED), else the first in list order that is no war-time row.
 int RowForOffset(int offsetSeconds, std::string_view abbreviation);
 
 struct ZoneChoice {
@@ -41,5 +41,12 @@ struct ZoneChoice {
 // that route takes the zone's direction from it, and the notes say when that moves its moment.
 Result<ZoneChoice> ChooseZoneRow(std::string_view ianaZone, const LocalDateTime& local,
                                  bool longitudeCountsEast);
+
+// The choice with a row the user gave in its place, as the tool's --zone gives it: `chosen`
+// is the offset in force that the row stands for (over a skipped or repeated time, the side of
+// the change that has the row's offset), and the notes say what the row means for the reading:
+// what the clocks did then, and how far a row without the offset in force puts the reading's
+// moment from the true one.
+ZoneChoice WithGivenRow(const ZoneChoice& choice, int zoneRow, bool longitudeCountsEast);
 
 } // namespace kovrel

@@ -17,18 +17,22 @@ struct ZoneCorrection {
     std::string_view toZone;
 };
 
-inline constexpr std::array<ZoneCorrection, 14> kZoneCorrections = {{
-    {"RU", "67", "", "Europe/Volgograd", "Europe/Saratov"},       // Saratov oblast, tzdata 2016j
-    {"RU", "81", "", "Europe/Moscow", "Europe/Ulyanovsk"},        // Ulyanovsk oblast, tzdata 2016b
-    {"RU", "07", "", "Europe/Volgograd", "Europe/Astrakhan"},     // Astrakhan oblast, tzdata 2016b
-    {"RU", "33", "", "Europe/Volgograd", "Europe/Kirov"},         // Kirov oblast, tzdata 2016d
-    {"RU", "75", "", "Asia/Novosibirsk", "Asia/Tomsk"},           // Tomsk oblast, tzdata 2016d
-    {"RU", "04", "", "Asia/Omsk", "Asia/Barnaul"},                // Altai Krai, tzdata 2016b
-    {"RU", "03", "", "Asia/Omsk", "Asia/Barnaul"},                // Altai Republic, tzdata 2016b
-    {"RU", "93", "", "Asia/Yakutsk", "Asia/Chita"},               // Zabaykalsky Krai, tzdata 2014f
-    {"KZ", "13", "", "Asia/Qyzylorda", "Asia/Qostanay"},          // Kostanay region, tzdata 2018h
+inline constexpr std::array<ZoneCorrection, 16> kZoneCorrections = {{
+    {"RU", "67", "", "Europe/Volgograd", "Europe/Saratov"},   // Saratov oblast, tzdata 2016j
+    {"RU", "81", "", "Europe/Moscow", "Europe/Ulyanovsk"},    // Ulyanovsk oblast, tzdata 2016b
+    {"RU", "07", "", "Europe/Volgograd", "Europe/Astrakhan"}, // Astrakhan oblast, tzdata 2016b
+    {"RU", "33", "", "Europe/Volgograd", "Europe/Kirov"},     // Kirov oblast, tzdata 2016d
+    {"RU", "75", "", "Asia/Novosibirsk", "Asia/Tomsk"},       // Tomsk oblast, tzdata 2016d
+    {"RU", "04", "", "Asia/Omsk", "Asia/Barnaul"},            // Altai Krai, tzdata 2016b
+    {"RU", "03", "", "Asia/Omsk", "Asia/Barnaul"},            // Altai Republic, tzdata 2016b
+    {"RU", "93", "", "Asia/Yakutsk", "Asia/Chita"},           // Zabaykalsky Krai, tzdata 2014f
+    {"KZ", "13", "", "Asia/Qyzylorda", "Asia/Qostanay"},      // Kostanay region, tzdata 2018h
+    // Arkalyk, the one city of the region the file puts on Almaty: an hour ahead of the region's
+    // clocks from 1924 to 2004 (zdump).
+    {"KZ", "13", "", "Asia/Almaty", "Asia/Qostanay"},
     {"KZ", "06", "", "Asia/Oral", "Asia/Atyrau"},                 // Atyrau region, tzdata 2017a
     {"CL", "10", "", "America/Santiago", "America/Punta_Arenas"}, // Magallanes, tzdata 2017a
+    {"CL", "02", "", "America/Santiago", "America/Coyhaique"},    // Aysen, tzdata 2025b
     {"MX", "06", "Ciudad Juarez", "America/Ojinaga", "America/Ciudad_Juarez"}, // tzdata 2022g
     {"CY", "01", "Famagusta", "Asia/Nicosia", "Asia/Famagusta"}, // Northern Cyprus, tzdata 2016i
     {"CY", "02", "Kyrenia", "Asia/Nicosia", "Asia/Famagusta"},   // Northern Cyprus, tzdata 2016i

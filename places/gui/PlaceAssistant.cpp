@@ -38,6 +38,10 @@ PlaceAssistant::PlaceAssistant(QLineEdit* city, QLabel* note, ReadForm read, Wri
     : QObject(parent), completer_(new PlaceCompleter(city)), note_(note), read_(std::move(read)),
       write_(std::move(write)) {
     connect(completer_, &PlaceCompleter::placeChosen, this, &PlaceAssistant::placeChosen);
+    completer_->setNarrowing([this] {
+        const EntryForm form = read_();
+        return std::pair{Text(form.state), Text(form.country)};
+    });
 }
 
 void PlaceAssistant::formChanged() {

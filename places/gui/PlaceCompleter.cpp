@@ -1,11 +1,16 @@
 #include "places/gui/PlaceCompleter.h"
 
+#include "common/gui/QtText.h"
 #include "places/Atlas.h"
+#include "places/PlaceEntry.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStandardItemModel>
+
+#include <algorithm>
 
 namespace kovrel {
 
@@ -13,10 +18,6 @@ namespace {
 
 constexpr int kCityNameRole = Qt::UserRole;
 constexpr int kAtlasIndexRole = Qt::UserRole + 1;
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -38,23 +39,38 @@ PlaceCompleter::PlaceCompleter(QLineEdit* edit)
 
 void PlaceCompleter::offerPlaces(const QString& typed) {
     model_->clear();
-    const QByteArray prefix = typed.toUtf8();
+    const auto [state, country] = readNarrowing_ ? readNarrowing_() : std::pair<QString, QString>{};
+    const std::string prefix = Utf8(typed);
+    const std::string stateText = Utf8(state);
+    const std::string countryText = Utf8(country);
     const auto places =
-        FindPlaces({std::string_view(prefix.constData(), static_cast<std::size_t>(prefix.size())),
-                    "", "", kMaximumEntries});
+        FindPlaces(SuggestionSearch(prefix, stateText, countryText, kMaximumEntries));
     if (places.empty()) {
         completer_->popup()->hide();
         return;
     }
     for (const AtlasCity& city : places) {
-        auto* item = new QStandardItem(QString::fromStdString(PlaceLabel(city)));
-        item->setData(FromView(city.name), kCityNameRole);
+        auto* item = new QStandardItem(Text(ShownPlaceLabel(city)));
+        item->setData(Text(city.name), kCityNameRole);
         item->setData(city.index, kAtlasIndexRole);
+        // Places of one name, state and country differ by where they lie.
+        item->setToolTip(Text(LatitudeText(city.latitudeE5) + " " +
+                              LongitudeText(city.longitudeE5) + ", " + std::string(city.ianaZone)));
         item->setEditable(false);
         model_->appendRow(item);
     }
     completer_->setCompletionPrefix(typed);
-    completer_->complete();
+    // Left-aligned under the box, and wide enough for "City, State, Country" whole.
+    completer_->complete(QRect(0, 0, popupWidth(), edit_->height()));
+}
+
+int PlaceCompleter::popupWidth() const {
+    QAbstractItemView* popup = completer_->popup();
+    int width = popup->sizeHintForColumn(0) + 2 * popup->frameWidth();
+    if (model_->rowCount() > completer_->maxVisibleItems()) {
+        width += popup->verticalScrollBar()->sizeHint().width();
+    }
+    return std::max(width, edit_->width());
 }
 
 void PlaceCompleter::choose(const QModelIndex& index) {

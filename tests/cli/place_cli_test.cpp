@@ -126,6 +126,51 @@ TEST(PlaceCli, FlagsGivenAsWellTakePrecedence) {
     EXPECT_THAT(run.out, HasSubstr("Longitude: 73° 51' East"));
 }
 
+TEST(PlaceCli, OverridesAreReportedAndAGivenRowIsNoted) {
+    // New York, 4 July 1990 12:00 kept EDT -4:00 (zdump); row 54 is Pacific Standard Time,
+    // -8:00: the reading's moment 4 hours later than the true one.
+    const CliRun pst = Cli({"--place", "New York", "--date", "1990-07-04", "--time", "12:00",
+                            "--zone", "54", "--json"});
+    ASSERT_EQ(pst.status, kExitOk) << pst.err;
+    const auto place = nlohmann::ordered_json::parse(pst.out).at("place");
+    std::vector<std::string> keys;
+    for (const auto& item : place.items()) {
+        keys.push_back(item.key());
+    }
+    EXPECT_THAT(keys, ElementsAre("city", "state", "country", "latitude", "longitude", "iana_zone",
+                                  "utc_offset", "dst", "zone_row", "notes", "overridden"));
+    EXPECT_EQ(place.at("utc_offset"), "-04:00");
+    ASSERT_EQ(place.at("notes").size(), 1u);
+    EXPECT_THAT(place.at("notes")[0].get<std::string>(), HasSubstr("4 hours later"));
+    EXPECT_THAT(place.at("overridden"), ElementsAre("zone_row"));
+
+    // 1 April 1990 02:30 never happened there (zdump): EDT stands for the offset after the
+    // change, and says so as the row before it does.
+    for (const char* zone : {"EDT", "27"}) {
+        const CliRun gap = Cli({"--place", "New York", "--date", "1990-04-01", "--time", "02:30",
+                                "--zone", zone, "--json"});
+        ASSERT_EQ(gap.status, kExitOk) << gap.err;
+        const json gapPlace = json::parse(gap.out).at("place");
+        EXPECT_EQ(gapPlace.at("utc_offset"), std::string(zone) == "EDT" ? "-04:00" : "-05:00");
+        ASSERT_EQ(gapPlace.at("notes").size(), 1u) << zone;
+        EXPECT_THAT(gapPlace.at("notes")[0].get<std::string>(), HasSubstr("never happened"));
+    }
+
+    // Pune with the user's latitude, longitude and city: the place says what the reading used.
+    const CliRun own = Cli({"--place", "Pune", "--date", "1990-03-15", "--time", "08:30", "--lat",
+                            "18:00N", "--lon", "073:5E", "--city", "Poona", "--json"});
+    ASSERT_EQ(own.status, kExitOk) << own.err;
+    const json ownPlace = json::parse(own.out).at("place");
+    EXPECT_EQ(ownPlace.at("city"), "Poona");
+    EXPECT_EQ(ownPlace.at("state"), "Maharashtra");
+    EXPECT_EQ(ownPlace.at("latitude"), "18:00N");
+    EXPECT_EQ(ownPlace.at("longitude"), "73:05E");
+    EXPECT_THAT(ownPlace.at("overridden"), ElementsAre("city", "latitude", "longitude"));
+    const CliRun atlas =
+        Cli({"--place", "Pune", "--date", "1990-03-15", "--time", "08:30", "--json"});
+    EXPECT_THAT(json::parse(atlas.out).at("place").at("overridden"), IsEmpty());
+}
+
 TEST(PlaceCli, AmbiguousAndUnknownNamesAreUsageErrors) {
     // Springfield: a name many United States cities of the atlas share.
     const CliRun ambiguous =

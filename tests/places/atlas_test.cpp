@@ -10,6 +10,7 @@
 #include <date/tz.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -60,11 +61,21 @@ TEST(PlaceText, TurnsAccentsIntoPlainLettersAndMarksIntoBlanks) {
         {"İstanbul", "Istanbul"},
         {"Provence-Alpes-Côte d'Azur", "Provence Alpes Cote d Azur"},
         {"\xff\xfe", ""}, // bytes that are no UTF-8 become blanks
+        {"Al Maḩallah al Kubrá", "Al Mahallah al Kubra"},
+        {"Ko\xcc\x88ln", "Koln"}, // o and a combining diaeresis
+        {"Bakı Lənkəran", "Baki Lankaran"},
+        {"Sjælland Øresund", "Sjaelland Oresund"},
+        {"Ḑānā", "Dana"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(LettersOnlyName(c.utf8), c.name) << c.utf8;
         EXPECT_TRUE(LettersOnlyText(LettersOnlyName(c.utf8))) << c.utf8;
     }
+    EXPECT_TRUE(WrittenInLatin("Al Maḩallah al Kubrá (1)"));
+    EXPECT_FALSE(WrittenInLatin("Бережани"));
+    EXPECT_TRUE(SameName("St Albans", "saint  albans"));
+    EXPECT_FALSE(SameName("Stow", "Saintow"));
+    EXPECT_EQ(OtherSaintSpelling("Sainte Foy St Louis"), "Ste Foy Saint Louis");
     EXPECT_EQ(SearchKey("ZÜRICH"), "zurich");
     EXPECT_EQ(SearchKey("Saint-Étienne"), "saint etienne");
 }
@@ -171,6 +182,83 @@ TEST(AtlasSearch, NarrowsByStateAndByCountryNameOrCode) {
     EXPECT_TRUE(FindPlaces({"Pune", "Maharash", ""}).empty()); // the state's whole name
 }
 
+TEST(AtlasSearch, FindsNamesAsPeopleWriteThemAndShowsTheRealOnes) {
+    // cities15000.txt: name, ASCII form and an alternate name of each.
+    const struct {
+        const char* typed;
+        const char* shown;
+        const char* box;
+    } cases[] = {
+        {"Köln", "Köln", "Koln"},
+        {"Koln", "Köln", "Koln"},
+        {"Koeln", "Köln", "Koln"},
+        {"Cologne", "Köln", "Koln"},
+        {"Malmoe", "Malmö", "Malmo"},
+        {"Goeteborg", "Göteborg", "Goteborg"},
+        {"Nuernberg", "Nürnberg", "Nurnberg"},
+        {"UEruemqi", "Ürümqi", "Urumqi"},
+        {"Al Mahallah", "Al Maḩallah al Kubrá", "Al Mahallah al Kubra"},
+        {"Bombay", "Mumbai", "Mumbai"},
+        {"Peking", "Beijing", "Beijing"},
+        {"St Pete", "Saint Petersburg", "Saint Petersburg"},
+    };
+    for (const auto& c : cases) {
+        const auto found = FindPlaces(SuggestionSearch(c.typed, "", "", 12));
+        ASSERT_FALSE(found.empty()) << c.typed;
+        EXPECT_EQ(found.front().shownName, c.shown) << c.typed;
+        EXPECT_EQ(found.front().name, c.box) << c.typed;
+    }
+    // The state too: Västra Götaland, ASCII form "Vaestra Goetaland" (admin1Codes.txt SE.28).
+    const AtlasCity goteborg = OnlyPlace("Göteborg", "Vaestra Goetaland", "Sweden");
+    EXPECT_EQ(ShownPlaceLabel(goteborg), "Göteborg, Västra Götaland, Sweden");
+    EXPECT_EQ(PlaceLabel(goteborg), "Goteborg, Vastra Gotaland, Sweden");
+    // Postal abbreviations and the usual country names: Springfield, Illinois, 116250 people.
+    EXPECT_EQ(Labels(FindPlaces({"Springfield", "IL", "USA"})),
+              (std::vector<std::string>{"Springfield, Illinois, United States"}));
+    EXPECT_EQ(OnlyPlace("London", "ON", "").ianaZone, "America/Toronto");
+    EXPECT_EQ(OnlyPlace("Sydney", "NSW", "").ianaZone, "Australia/Sydney");
+    EXPECT_EQ(OnlyPlace("London", "", "UK").state, "England");
+    // Other names count from the fourth letter, and own names come first: Salisbury, England
+    // (40302 people) before Harare (1542813), once Salisbury.
+    const auto bom = FindPlaces(SuggestionSearch("Bom", "", "", 12));
+    EXPECT_TRUE(
+        std::none_of(bom.begin(), bom.end(), [](const auto& c) { return c.name == "Mumbai"; }));
+    const auto salisbury = FindPlaces(SuggestionSearch("Salisbury", "", "", 12));
+    ASSERT_GE(salisbury.size(), 2u);
+    EXPECT_EQ(PlaceLabel(salisbury.front()), "Salisbury, England, United Kingdom");
+    EXPECT_EQ(salisbury.back().name, "Harare");
+}
+
+TEST(AtlasSearch, SuggestionsReachEveryPlace) {
+    // Typing a place's whole name offers it, whatever the limit, and its State and Country
+    // bring it among the first.
+    for (int k = 0; k < AtlasSize(); ++k) {
+        const AtlasCity city = AtlasCityAt(k);
+        const auto has = [k](const std::vector<AtlasCity>& found) {
+            return std::any_of(found.begin(), found.end(),
+                               [k](const auto& c) { return c.index == k; });
+        };
+        ASSERT_TRUE(has(FindPlaces(SuggestionSearch(city.name, "", "", 12)))) << city.name;
+        ASSERT_TRUE(has(FindPlaces(SuggestionSearch(city.name, city.state, city.country, 12))))
+            << city.name;
+    }
+    // 17 places are called Marseille: the city and its 16 arrondissements (cities15000.txt).
+    EXPECT_EQ(FindPlaces(SuggestionSearch("Marseille", "", "", 12)).size(), 17u);
+    // The Santa Cruz of the Philippines, three of them called just so, come first once the
+    // Country box says so; the more populous Santa Cruz de la Sierra (1364389) still follows.
+    const auto santaCruz = FindPlaces(SuggestionSearch("Santa Cruz", "", "Philippines", 12));
+    const auto outside = std::find_if(santaCruz.begin(), santaCruz.end(),
+                                      [](const AtlasCity& c) { return c.countryCode != "PH"; });
+    EXPECT_EQ(std::count_if(santaCruz.begin(), outside,
+                            [](const AtlasCity& c) { return c.name == "Santa Cruz"; }),
+              3);
+    EXPECT_TRUE(std::all_of(outside, santaCruz.end(),
+                            [](const AtlasCity& c) { return c.countryCode != "PH"; }));
+    EXPECT_TRUE(std::any_of(outside, santaCruz.end(), [](const AtlasCity& c) {
+        return c.name == "Santa Cruz de la Sierra";
+    }));
+}
+
 TEST(ZoneCorrections, NameZonesOfTheSystemDatabaseAndApplyToTheirCities) {
     for (const ZoneCorrection& c : kZoneCorrections) {
         EXPECT_TRUE(ZoneKnown(c.toZone)) << c.toZone;
@@ -189,10 +277,30 @@ TEST(ZoneCorrections, NameZonesOfTheSystemDatabaseAndApplyToTheirCities) {
     EXPECT_EQ(OnlyPlace("Ciudad Juarez", "", "MX").ianaZone, "America/Ciudad_Juarez");
     EXPECT_EQ(OnlyPlace("Astrakhan", "", "RU").ianaZone, "Europe/Astrakhan");
     EXPECT_EQ(OnlyPlace("Famagusta", "", "CY").ianaZone, "Asia/Famagusta");
-    // Arkalyk, in Kostanay region but on Asia/Almaty in the file, keeps its zone; so does
-    // Protaras, in Famagusta district south of the line.
-    EXPECT_EQ(OnlyPlace("Arkalyk", "", "KZ").ianaZone, "Asia/Almaty");
+    // Protaras, in Famagusta district south of the line, keeps its zone.
     EXPECT_EQ(OnlyPlace("Protaras", "", "CY").ianaZone, "Asia/Nicosia");
+    // Arkalyk, in Kostanay region but on Asia/Almaty in the file, keeps the region's clocks:
+    // +05 on 1 January 1990 where Almaty had +06 (zdump Asia/Qostanay, Asia/Almaty).
+    const AtlasCity arkalyk = OnlyPlace("Arkalyk", "", "KZ");
+    EXPECT_EQ(arkalyk.ianaZone, "Asia/Qostanay");
+    EXPECT_EQ(ZoneInForceAt(arkalyk.ianaZone, {1990, 1, 1, 12, 0})->before.offsetSeconds, 18000);
+    // Coihaique, Aysen region: -03 all year since April 2025, when Santiago went back to -04.
+    const AtlasCity coyhaique = OnlyPlace("Coihaique", "", "CL");
+    EXPECT_EQ(coyhaique.ianaZone, "America/Coyhaique");
+    EXPECT_EQ(ZoneInForceAt(coyhaique.ianaZone, {2025, 7, 1, 12, 0})->before.offsetSeconds, -10800);
+    // Every split-off zone kept other clocks than the one it left at some time since 1970, or
+    // the correction would change nothing.
+    for (const ZoneCorrection& c : kZoneCorrections) {
+        bool differs = false;
+        for (int year = 1970; year <= 2050 && !differs; ++year) {
+            for (const int month : {1, 7}) {
+                const LocalDateTime noon{year, month, 1, 12, 0};
+                differs = differs || ZoneInForceAt(c.fromZone, noon)->before.offsetSeconds !=
+                                         ZoneInForceAt(c.toZone, noon)->before.offsetSeconds;
+            }
+        }
+        EXPECT_TRUE(differs) << c.toZone;
+    }
     // Chihuahua, in the same state as Ciudad Juarez, is not moved.
     EXPECT_EQ(OnlyPlace("Chihuahua", "", "MX").ianaZone, "America/Chihuahua");
 }

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kovrel::test {
@@ -77,6 +79,57 @@ TEST(ResolvePlace, SaysWhenNothingMatches) {
         ASSERT_FALSE(city) << text;
         EXPECT_FALSE(city.fault().message.empty()) << text;
         EXPECT_TRUE(Candidates(city.fault()).empty()) << text;
+    }
+}
+
+TEST(ResolvePlace, TakesNamesAsPeopleWriteThem) {
+    // GeoNames' alternate names of cities15000.txt, its ASCII forms, St for Saint, and the
+    // postal abbreviations of the states.
+    const std::pair<const char*, const char*> cases[] = {
+        {"Bombay", "Mumbai, Maharashtra, India"},
+        {"Madras", "Chennai, Tamil Nadu, India"},
+        {"Peking", "Beijing, Beijing, China"},
+        {"Saigon", "Ho Chi Minh City, Ho Chi Minh City, Vietnam"},
+        {"Bengaluru", "Bangalore, Karnataka, India"},
+        {"Koeln", "Koln, North Rhine Westphalia, Germany"},
+        {"Köln", "Koln, North Rhine Westphalia, Germany"},
+        {"St Petersburg, Florida", "Saint Petersburg, Florida, United States"},
+        {"Saint Catharines", "St Catharines, Ontario, Canada"},
+        {"Springfield, IL", "Springfield, Illinois, United States"},
+        {"Springfield, Illinois, USA", "Springfield, Illinois, United States"},
+        {"London, ON", "London, Ontario, Canada"},
+        {"London, UK", "London, England, United Kingdom"},
+        {"Sydney, NSW", "Sydney, New South Wales, Australia"},
+    };
+    for (const auto& [text, label] : cases) {
+        const Result<AtlasCity> city = ResolvePlace(text);
+        ASSERT_TRUE(city) << text << ": " << city.fault().message;
+        EXPECT_EQ(PlaceLabel(*city), label) << text;
+    }
+    // A former name counts only where no place has it as its own: Harare was Salisbury.
+    const Result<AtlasCity> salisbury = ResolvePlace("Salisbury");
+    ASSERT_FALSE(salisbury);
+    for (const std::string& candidate : Candidates(salisbury.fault())) {
+        EXPECT_EQ(candidate.rfind("Salisbury, ", 0), 0u) << candidate;
+    }
+}
+
+TEST(ResolvePlace, ReachesEveryPlaceByItsLabel) {
+    for (int k = 0; k < AtlasSize(); ++k) {
+        const std::string label = PlaceLabel(AtlasCityAt(k));
+        const Result<AtlasCity> city = ResolvePlace(label);
+        ASSERT_TRUE(city) << label << ": " << city.fault().message;
+        ASSERT_EQ(PlaceLabel(*city), label);
+    }
+    // --places narrows as --place does: the three Santa Cruz of the Philippines (cities15000.txt)
+    // among its Santa Cruz places, all on Asia/Manila.
+    const std::vector<std::string> lines = PlaceListing("Santa Cruz, Philippines");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.rfind("Santa Cruz, ", 0) == 0; }),
+              3);
+    for (const std::string& line : lines) {
+        EXPECT_NE(line.find("Philippines  "), std::string::npos) << line;
+        EXPECT_NE(line.find("Asia/Manila"), std::string::npos) << line;
     }
 }
 

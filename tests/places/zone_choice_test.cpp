@@ -301,6 +301,17 @@ TEST(RowForOffset, PrefersTheZonesOwnAbbreviation) {
     EXPECT_EQ(RowOffsetSeconds(50), -12600); // Newfoundland, 3 and 30 to add
 }
 
+TEST(RowForOffset, TakesAStandardRowOverAWarTimeOneWhenNoAbbreviationMatches) {
+    // Sao Paulo, 15 June 1990: -03, abbreviated "-03" (zdump); the -3:00 rows are Atlantic War
+    // Time (list position 4) and Brazil Zone 2 (14).
+    const Filled sp = Fill("Sao Paulo", "BR", FormAt(1990, 6, 15, 12, 0));
+    EXPECT_EQ(sp.choice.chosen.abbreviation, "-03");
+    EXPECT_EQ(RowText(sp.choice.zoneRow), "Brazil Zone 2,BZT2,-3.0");
+    // New York, 15 June 1943: EWT -4 from 9 February 1942 (zdump): war time by its own name.
+    const Filled war = Fill("New York City", "US", FormAt(1943, 6, 15, 12, 0));
+    EXPECT_EQ(RowText(war.choice.zoneRow), "Eastern War Time,EWT,-4.0");
+}
+
 // The offset the zone database gives, read by a second library (Howard Hinnant's tz, on the
 // same system tzdata): the first of two when the time was repeated, the earlier when skipped.
 int ReferenceOffset(const std::string& zone, const LocalDateTime& t) {

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace kovrel::test {
 namespace {
@@ -59,7 +60,7 @@ TEST_F(PlaceCompleterTest, TypingOffersPlacesAndTheKeyboardChoosesOne) {
 
     ASSERT_EQ(chosen.count(), 1);
     const AtlasCity city = AtlasCityAt(chosen.at(0).at(0).toInt());
-    EXPECT_EQ(QString::fromStdString(PlaceLabel(city)), expected);
+    EXPECT_EQ(QString::fromStdString(ShownPlaceLabel(city)), expected);
     EXPECT_EQ(edit->text(), QString::fromUtf8(city.name.data(), city.name.size()));
     EXPECT_FALSE(popup()->isVisible());
 }
@@ -91,7 +92,7 @@ TEST_F(PlaceCompleterTest, TheMouseChoosesAnEntry) {
     const QRect second = popup()->visualRect(popup()->model()->index(1, 0));
     QTest::mouseClick(popup()->viewport(), Qt::LeftButton, {}, second.center());
     ASSERT_EQ(chosen.count(), 1);
-    EXPECT_EQ(QString::fromStdString(PlaceLabel(AtlasCityAt(chosen.at(0).at(0).toInt()))),
+    EXPECT_EQ(QString::fromStdString(ShownPlaceLabel(AtlasCityAt(chosen.at(0).at(0).toInt()))),
               entries.at(1));
 }
 
@@ -107,6 +108,47 @@ TEST_F(PlaceCompleterTest, EscapeAndUnknownNamesChooseNothing) {
     QTest::keyClicks(edit.get(), "qqqq");
     EXPECT_FALSE(popup()->isVisible());
     EXPECT_EQ(chosen.count(), 0);
+}
+
+TEST_F(PlaceCompleterTest, TheStateAndCountryBoxesPutTheirPlacesFirstAndEntriesShowWhole) {
+    QLineEdit state;
+    QLineEdit country;
+    completer->setNarrowing([&] { return std::pair{state.text(), country.text()}; });
+    edit->setFixedWidth(60);
+    const auto offered = [this](const char* typed) {
+        edit->clear();
+        QTest::keyClicks(edit.get(), typed);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return popup()->isVisible(); })) << typed;
+        return Entries();
+    };
+    // Three of the Philippines' places are called exactly "Santa Cruz" (cities15000.txt); with
+    // the boxes empty the larger Santa Cruz of other countries come first.
+    const auto philippines = FindPlacesNamed("Santa Cruz", "", "PH", 10);
+    ASSERT_EQ(philippines.size(), 3u);
+    country.setText("Philippines");
+    const QStringList entries = offered("Santa Cruz");
+    for (std::size_t k = 0; k < philippines.size(); ++k) {
+        EXPECT_TRUE(entries.at(static_cast<qsizetype>(k)).endsWith(", Philippines"))
+            << entries.at(static_cast<qsizetype>(k)).toStdString();
+    }
+    // Santa Cruz, California: US.CA, 59946 people; "CA" is the postal abbreviation.
+    country.setText("USA");
+    state.setText("CA");
+    EXPECT_EQ(offered("Santa Cruz").front().toStdString(), "Santa Cruz, California, United States");
+    // Boxes that still hold an earlier place order the entries but hide none.
+    state.setText("Maharashtra");
+    country.setText("India");
+    EXPECT_TRUE(offered("Lond").contains("London, England, United Kingdom"));
+
+    // Every entry fits the popup whole, though the box is far narrower.
+    offered("Santa Cruz");
+    const auto* model = popup()->model();
+    ASSERT_GT(model->rowCount(), 1);
+    for (int row = 0; row < model->rowCount(); ++row) {
+        EXPECT_LE(popup()->sizeHintForIndex(model->index(row, 0)).width(),
+                  popup()->viewport()->width())
+            << model->index(row, 0).data().toString().toStdString();
+    }
 }
 
 } // namespace
