@@ -24,7 +24,10 @@ bool EveryCharacterPasses(std::string_view utf8, int (*filter)(int)) {
         return false; // malformed, or a character beyond the single-byte set was left out
     }
     for (const char c : latin1) {
-        if (filter(static_cast<unsigned char>(c)) == 0) {
+        // Backspace and DEL pass the keystroke filters because they edit a box; inside a pasted
+        // or given text they are neither letters, blanks nor digits.
+        const int code = static_cast<unsigned char>(c);
+        if (code == 8 || code == 127 || filter(code) == 0) {
             return false;
         }
     }

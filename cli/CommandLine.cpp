@@ -213,9 +213,7 @@ Result<> ApplyText(const FlagRow& row, std::string_view value, bool given, Entry
         entry.*field = std::string(kOmittedText);
         return Success();
     }
-    // The keystroke filter passes backspace and DEL because they edit a box; in a text they
-    // are neither letters nor blanks.
-    if (!LettersOnlyText(value) || value.find_first_of("\b\x7f") != std::string_view::npos) {
+    if (!LettersOnlyText(value)) {
         return RefuseValue(row, value);
     }
     entry.*field = std::string(value);

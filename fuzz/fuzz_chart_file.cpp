@@ -1,6 +1,7 @@
 // Arbitrary bytes as a saved reading: decoding, unscrambling, applying onto a fresh entry and
 // validating must never crash; the lists stay on their items, the boxes take their lines as
-// they stand, and a reading that opens saves and opens again to the same record.
+// they stand (a number box only a number), and a reading that opens saves and opens again to the
+// same record.
 #include "app/ChartFormat.h"
 #include "app/EntryValidation.h"
 #include "app/TimeZoneCatalog.h"
@@ -52,8 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             InList(EntryList::Year, entry.yearIndex) && InList(EntryList::Hour, entry.hourIndex) &&
             InList(EntryList::Minute, entry.minuteIndex) &&
             InList(EntryList::TimeZone, entry.zoneIndex));
-    Require(entry.name == lines[0] && entry.lonDeg == lines[7] && entry.lonMin == lines[8] &&
-            entry.latDeg == lines[9] && entry.latMin == lines[10] && entry.city == lines[14] &&
+    // A degree or minute box takes its line when it is a number (or empty); otherwise it keeps
+    // what the fresh entry showed.
+    const EntryForm fresh;
+    const auto numberBox = [](const std::string& line, const std::string& box,
+                              const std::string& before) {
+        return box == ((line.empty() || NumberFromText(line)) ? line : before);
+    };
+    Require(entry.name == lines[0] && numberBox(lines[7], entry.lonDeg, fresh.lonDeg) &&
+            numberBox(lines[8], entry.lonMin, fresh.lonMin) &&
+            numberBox(lines[9], entry.latDeg, fresh.latDeg) &&
+            numberBox(lines[10], entry.latMin, fresh.latMin) && entry.city == lines[14] &&
             entry.state == lines[15] && entry.country == lines[16]);
 
     if (!ValidateInput(entry)) {

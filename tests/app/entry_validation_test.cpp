@@ -136,6 +136,9 @@ TEST(KeystrokeFilters, LettersBlankDigitsAndEditingKeys) {
 TEST(PastedText, PassesOnlyWhenEveryCharacterWould) {
     EXPECT_TRUE(LettersOnlyText("New Delhi"));
     EXPECT_TRUE(LettersOnlyText(""));
+    // A pasted backspace or DEL is no letter, though the keystroke filter passes them.
+    EXPECT_FALSE(LettersOnlyText("New\bDelhi"));
+    EXPECT_FALSE(DigitsOnlyText("12\x7f"));
     for (const std::string& bad :
          std::initializer_list<std::string>{"St. Louis", "Ann\n", "Jos\xC3\xA9", "\xE6\x9D\xB1",
                                             "Ann\xC1\x81", "Ann\xC3", std::string("A\0B", 3)}) {
