@@ -24,7 +24,7 @@ Result<> WriteChartFile(const std::string& path, const ChartLines& lines) {
 
 Result<EntryForm> ApplyChartFile(const std::string& path, EntryForm entry) {
     if (!HasChartExtension(path)) {
-        return Fault{std::string(kCheckFileMessage)};
+        return Fault{kCheckFileMessage.english};
     }
     // A reading that cannot be read is reported, and not applied as a file of empty lines.
     Result<ChartLines> lines = ReadChartFile(path);

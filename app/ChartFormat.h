@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Words.h"
+
 #include "app/EntryForm.h"
 #include "common/BirthDetails.h"
 
@@ -42,6 +44,6 @@ void ApplyChartLines(const ChartLines& lines, EntryForm& entry);
 // Whether a path may be opened as a saved reading: its last three characters are exactly "kvr".
 bool HasChartExtension(std::string_view path);
 
-inline constexpr std::string_view kCheckFileMessage = "Please Check The File.";
+inline constexpr Word kCheckFileMessage = KOVREL_WORD("Messages", "Please Check The File.");
 
 } // namespace kovrel

@@ -34,7 +34,13 @@ std::vector<std::string> ZoneItems() {
 
 const std::vector<std::string>& ListItems(EntryList list) {
     static const std::vector<std::string> days = NumberItems(1, 31);
-    static const std::vector<std::string> months(kMonthNames.begin(), kMonthNames.end());
+    static const std::vector<std::string> months = [] {
+        std::vector<std::string> names;
+        for (const Word month : kMonthNames) {
+            names.emplace_back(month.text());
+        }
+        return names;
+    }();
     static const std::vector<std::string> years = NumberItems(1901, 2050);
     static const std::vector<std::string> hours = NumberItems(0, 24);
     static const std::vector<std::string> minutes = NumberItems(0, 59);

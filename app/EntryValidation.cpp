@@ -3,17 +3,19 @@
 #include "common/Calendar.h"
 #include "common/Text.h"
 #include "common/TextCodec.h"
+#include "common/Words.h"
 
 namespace kovrel {
 
 namespace {
 
-Fault ErrorAt(std::string_view message, EntryControl focus) {
-    return Fault{std::string(message), MessageIcon::Error, focus};
+// The window says these in its language: they are filed under "Messages" in English.
+Fault ErrorAt(Word message, EntryControl focus) {
+    return Fault{message.english, MessageIcon::Error, focus};
 }
 
-Fault CalendarFault(std::string_view message) {
-    return Fault{std::string(message), MessageIcon::Information, EntryControl::None};
+Fault CalendarFault(Word message) {
+    return Fault{message.english, MessageIcon::Information, EntryControl::None};
 }
 
 // A pasted text is accepted only when typing it character by character would have been:
@@ -39,34 +41,34 @@ bool EveryCharacterPasses(std::string_view utf8, int (*filter)(int)) {
 Result<> ValidateInput(const EntryForm& entry) {
     // A box counts as empty only when it holds nothing at all: a text of blanks is not empty.
     if (entry.name.empty()) {
-        return ErrorAt("Please Enter Your Name", EntryControl::Name);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your Name"), EntryControl::Name);
     }
     if (entry.latDeg.empty()) {
-        return ErrorAt("Please Enter Degree of Latitude", EntryControl::LatDeg);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Degree of Latitude"), EntryControl::LatDeg);
     }
     if (entry.latMin.empty()) {
-        return ErrorAt("Please Enter Minutes of Latitude", EntryControl::LatMin);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Minutes of Latitude"), EntryControl::LatMin);
     }
     if (entry.lonDeg.empty()) {
-        return ErrorAt("Please Enter Degree of Longitude", EntryControl::LonDeg);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Degree of Longitude"), EntryControl::LonDeg);
     }
     if (entry.lonMin.empty()) {
-        return ErrorAt("Please Enter Minute of Longitude", EntryControl::LonMin);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Minute of Longitude"), EntryControl::LonMin);
     }
     if (entry.city.empty()) {
-        return ErrorAt("Please Enter Your City name", EntryControl::City);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your City name"), EntryControl::City);
     }
     if (entry.state.empty()) {
-        return ErrorAt("Please Enter Your State name", EntryControl::State);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your State name"), EntryControl::State);
     }
     if (entry.country.empty()) {
-        return ErrorAt("Please Enter Your Country name", EntryControl::Country);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your Country name"), EntryControl::Country);
     }
     if (entry.latitude == LatitudeChoice::None) {
-        return ErrorAt("Please Select Direction For The Latitude", EntryControl::SelectNorth);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Select Direction For The Latitude"), EntryControl::SelectNorth);
     }
     if (entry.longitude == LongitudeChoice::None) {
-        return ErrorAt("Please Select Direction For The Longitude", EntryControl::SelectEast);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Select Direction For The Longitude"), EntryControl::SelectEast);
     }
 
     // A year that cannot be read is taken as a common year, the stricter February test.
@@ -76,12 +78,12 @@ Result<> ValidateInput(const EntryForm& entry) {
     if (entry.monthIndex == 1) {
         const int firstMissingDay = leapYear ? 29 : 28;
         if (day >= firstMissingDay && day <= 30) {
-            return CalendarFault("Please Enter Correct Date Or Month!");
+            return CalendarFault(KOVREL_WORD("Messages", "Please Enter Correct Date Or Month!"));
         }
     }
     const int month = entry.monthIndex;
     if ((month == 3 || month == 5 || month == 8 || month == 10) && day == 30) {
-        return CalendarFault("Please Enter Correct Date Or Month !");
+        return CalendarFault(KOVREL_WORD("Messages", "Please Enter Correct Date Or Month !"));
     }
     return Success();
 }

@@ -2,6 +2,7 @@
 
 #include "app/EntryForm.h"
 #include "common/Result.h"
+#include "common/Words.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +13,8 @@ namespace kovrel {
 // calculated.
 Result<> ValidateInput(const EntryForm& entry);
 
-inline constexpr std::string_view kLettersOnlyMessage = "Please enter only letters";
-inline constexpr std::string_view kDigitsOnlyMessage = "Please enter only numbers";
+inline constexpr Word kLettersOnlyMessage = KOVREL_WORD("Messages", "Please enter only letters");
+inline constexpr Word kDigitsOnlyMessage = KOVREL_WORD("Messages", "Please enter only numbers");
 
 // Keystroke filters: the character code (single-byte set; 8 is backspace) is returned when it
 // is accepted, 0 when it must be discarded.

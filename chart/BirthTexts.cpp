@@ -11,16 +11,16 @@ namespace kovrel {
 
 namespace {
 
-std::string AngleText(int degrees, int minutes, char hemisphere) {
+std::string AngleText(int degrees, int minutes, const std::string& hemisphere) {
     char text[40];
-    std::snprintf(text, sizeof text, "%d\u00B0 %02d' %c", degrees, minutes, hemisphere);
-    return text;
+    std::snprintf(text, sizeof text, "%d\u00B0 %02d' ", degrees, minutes);
+    return text + hemisphere;
 }
 
 } // namespace
 
-std::string BirthDateText(const BirthDetails& birth) {
-    return DateText(birth.Year, birth.Month, birth.Day);
+std::string BirthDateText(const BirthDetails& birth, const Words& words) {
+    return DateText(birth.Year, birth.Month, birth.Day, words);
 }
 
 std::string BirthTimeText(const BirthDetails& birth) {
@@ -41,16 +41,21 @@ std::string BirthPlaceText(const BirthDetails& birth) {
     return place;
 }
 
-std::string LatitudeText(const BirthDetails& birth) {
-    return AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? 'S' : 'N');
+// The hemisphere letters after a latitude or longitude.
+std::string LatitudeText(const BirthDetails& birth, const Words& words) {
+    return AngleText(birth.LatDegrees, birth.LatMinutes,
+                     words.Say(birth.SouthFlag ? KOVREL_WORD("Hemispheres", "S")
+                                               : KOVREL_WORD("Hemispheres", "N")));
 }
 
-std::string LongitudeText(const BirthDetails& birth) {
-    return AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? 'E' : 'W');
+std::string LongitudeText(const BirthDetails& birth, const Words& words) {
+    return AngleText(birth.LonDegrees, birth.LonMinutes,
+                     words.Say(birth.EastFlag ? KOVREL_WORD("Hemispheres", "E")
+                                              : KOVREL_WORD("Hemispheres", "W")));
 }
 
-std::string DaylightSavingText(const BirthDetails& birth) {
-    return birth.DstFlag ? "Yes" : "No";
+std::string DaylightSavingText(const BirthDetails& birth, const Words& words) {
+    return words.Say(birth.DstFlag ? KOVREL_WORD("Reading", "Yes") : KOVREL_WORD("Reading", "No"));
 }
 
 std::string AyanamsaText(double ayanamsa) {

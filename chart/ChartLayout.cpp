@@ -15,13 +15,12 @@ std::optional<PlacementParts> PartsOf(const Placement& placement) {
     return PlacementParts{placement.sign(), placement.degrees(), placement.minutes()};
 }
 
-std::string_view SignNameOf(const Placement& placement) {
-    return placement.hasSign() ? SignNames[static_cast<std::size_t>(placement.sign())]
-                               : std::string_view{};
+std::string SignNameOf(const Placement& placement, const Words& words) {
+    return placement.hasSign() ? SignName(placement.sign(), words) : std::string();
 }
 
-std::string ChartPlanetLabel(int planet, const Placement& placement) {
-    std::string label(PlanetNames[static_cast<std::size_t>(planet)]);
+std::string ChartPlanetLabel(int planet, const Placement& placement, const Words& words) {
+    std::string label = words.Say(PlanetNames[static_cast<std::size_t>(planet)]);
     if (const auto parts = PartsOf(placement)) {
         char text[24];
         std::snprintf(text, sizeof text, " %02d\u00B0%02d'", parts->degrees, parts->minutes);
@@ -30,22 +29,23 @@ std::string ChartPlanetLabel(int planet, const Placement& placement) {
     return label;
 }
 
-std::string AscendantLabel(double ascendant) {
+std::string AscendantLabel(double ascendant, const Words& words) {
     const auto parts = std::isnan(ascendant) ? std::nullopt : PartsOf(PlacementOf(ascendant));
     if (!parts) {
         return {};
     }
     char text[24];
-    std::snprintf(text, sizeof text, "Asc %02d\u00B0%02d'", parts->degrees, parts->minutes);
-    return text;
+    std::snprintf(text, sizeof text, " %02d\u00B0%02d'", parts->degrees, parts->minutes);
+    // The short name the chart has room for.
+    return words.Say(KOVREL_WORD("Chart", "Asc")) + text;
 }
 
-ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style) {
+ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style, const Words& words) {
     const BirthDetails& birth = calculated.birth;
     const Reading& reading = calculated.reading;
     ChartLayout layout;
     layout.style = style;
-    layout.ascendantLabel = AscendantLabel(calculated.ascendant);
+    layout.ascendantLabel = AscendantLabel(calculated.ascendant, words);
     if (!layout.ascendantLabel.empty()) {
         layout.risingSign = PlacementOf(calculated.ascendant).sign();
     }
@@ -65,21 +65,22 @@ ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style) {
                 !std::isnan(calculated.secondOpinion[static_cast<std::size_t>(planet)]);
             anyDisputed = anyDisputed || disputed;
             layout.boxes[static_cast<std::size_t>(placement.sign())].planets.push_back(
-                {planet, ChartPlanetLabel(planet, placement), disputed});
+                {planet, ChartPlanetLabel(planet, placement, words), disputed});
         }
     }
-    layout.centreLines.emplace_back(kChartTitle);
-    for (std::string line : {birth.Name, PositionsCaption(calculated.positions),
-                             BirthDateText(birth), BirthTimeText(birth), BirthPlaceText(birth)}) {
+    layout.centreLines.push_back(words.Say(kChartTitle));
+    for (std::string line : {birth.Name, PositionsCaption(calculated.positions, words),
+                             BirthDateText(birth, words), BirthTimeText(birth),
+                             BirthPlaceText(birth)}) {
         if (!line.empty()) {
             layout.centreLines.push_back(std::move(line));
         }
     }
     if (!layout.risingSign) {
-        layout.centreLines.emplace_back(kFixedSignsNote);
+        layout.centreLines.push_back(words.Say(kFixedSignsNote));
     }
     if (anyDisputed) {
-        layout.centreLines.emplace_back(kSecondOpinionLegend);
+        layout.centreLines.push_back(words.Say(kSecondOpinionLegend));
     }
     return layout;
 }

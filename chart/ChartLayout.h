@@ -18,7 +18,7 @@
 namespace kovrel {
 
 // The full name of the sign of a placement such as "00 Pis 41", or "".
-std::string_view SignNameOf(const Placement& placement);
+std::string SignNameOf(const Placement& placement, const Words& words = English());
 
 // Degrees and minutes within the sign, of a placement in the full nine-character form.
 struct PlacementParts {
@@ -29,7 +29,8 @@ struct PlacementParts {
 std::optional<PlacementParts> PartsOf(const Placement& placement);
 
 // "Sun 00°41'"; only the planet's name for a placement without a sign.
-std::string ChartPlanetLabel(int planet, const Placement& placement);
+std::string ChartPlanetLabel(int planet, const Placement& placement,
+                             const Words& words = English());
 
 // A place on the 4 x 4 grid of the South Indian chart: column 0..3 from the left, row 0..3
 // from the top. The twelve outer cells hold the signs; the middle 2 x 2 is the centre.
@@ -161,13 +162,13 @@ struct ChartBox {
     std::vector<ChartPlanet> planets; // PlanetNames order
 };
 
-inline constexpr std::string_view kChartTitle = "Rasi Chart";
+inline constexpr Word kChartTitle = KOVREL_WORD("Chart", "Rasi Chart");
 // Without an ascendant the boxes are signs, not houses.
-inline constexpr std::string_view kFixedSignsNote = "Signs fixed; no ascendant computed";
+inline constexpr Word kFixedSignsNote = KOVREL_WORD("Chart", "Signs fixed; no ascendant computed");
 // The mark after a planet whose sign a precise ephemeris disputes, and the caption's line for it.
 inline constexpr std::string_view kSecondOpinionMark = "*";
-inline constexpr std::string_view kSecondOpinionLegend =
-    "* A precise ephemeris puts this planet in another sign";
+inline constexpr Word kSecondOpinionLegend =
+    KOVREL_WORD("Chart", "* A precise ephemeris puts this planet in another sign");
 
 struct ChartLayout {
     ChartStyle style = ChartStyle::South;
@@ -181,9 +182,11 @@ struct ChartLayout {
 };
 
 // "Asc 10°21'": the degrees and minutes within the sign, or "" for an unknown ascendant.
-std::string AscendantLabel(double ascendant);
+std::string AscendantLabel(double ascendant, const Words& words = English());
 
-ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style);
+// The chart's texts are said in `words`.
+ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style,
+                    const Words& words = English());
 ChartLayout SouthIndianChart(const CalculatedReading& calculated);
 ChartLayout NorthIndianChart(const CalculatedReading& calculated);
 

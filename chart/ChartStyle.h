@@ -3,6 +3,8 @@
 // The two ways the rasi chart is drawn. The chart window offers them, the settings keep the
 // choice and `--chart-style` names one.
 
+#include "common/Words.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -15,8 +17,9 @@ enum class ChartStyle : int { South, North };
 inline constexpr std::array<ChartStyle, 2> kChartStyles = {ChartStyle::South, ChartStyle::North};
 
 // What the chart window lists.
-inline constexpr std::string_view ChartStyleName(ChartStyle style) {
-    return style == ChartStyle::North ? "North Indian" : "South Indian";
+inline constexpr Word ChartStyleName(ChartStyle style) {
+    return style == ChartStyle::North ? KOVREL_WORD("Chart", "North Indian")
+                                      : KOVREL_WORD("Chart", "South Indian");
 }
 
 // The word `--chart-style` takes and the settings store.

@@ -16,14 +16,16 @@ std::optional<Placement> AscendantPlacement(const CalculatedReading& calculated)
     return PlacementOf(calculated.ascendant);
 }
 
-std::string DignityTextOf(const CalculatedReading& calculated, Planet planet) {
+std::string DignityTextOf(const CalculatedReading& calculated, Planet planet,
+                          const Words& words) {
     const Reading& reading = calculated.reading;
     const std::optional<Dignity> dignity =
         DignityOf(reading.PlanetPlacements, reading.relationships, planet);
-    return dignity ? DignityText(*dignity) : std::string();
+    return dignity ? DignityText(*dignity, words) : std::string();
 }
 
-std::string SecondOpinionText(const CalculatedReading& calculated, Planet planet) {
+std::string SecondOpinionText(const CalculatedReading& calculated, Planet planet,
+                              const Words& words) {
     const double longitude = calculated.secondOpinion[Index(planet)];
     const Placement placement = std::isnan(longitude) ? Placement() : PlacementOf(longitude);
     const auto parts = PartsOf(placement);
@@ -31,15 +33,16 @@ std::string SecondOpinionText(const CalculatedReading& calculated, Planet planet
         return {};
     }
     char degrees[24];
-    std::snprintf(degrees, sizeof degrees, "%02d\u00B0 %02d' ", parts->degrees, parts->minutes);
-    return "A precise ephemeris puts " + std::string(PlanetName(planet)) + " at " + degrees +
-           std::string(SignNameOf(placement));
+    std::snprintf(degrees, sizeof degrees, "%02d\u00B0 %02d'", parts->degrees, parts->minutes);
+    return Fill(words.Say(KOVREL_WORD("Reading", "A precise ephemeris puts %1 at %2 %3")),
+                {PlanetName(planet, words), degrees, SignNameOf(placement, words)});
 }
 
-std::vector<std::string> SecondOpinionTexts(const CalculatedReading& calculated) {
+std::vector<std::string> SecondOpinionTexts(const CalculatedReading& calculated,
+                                            const Words& words) {
     std::vector<std::string> texts;
     for (const Planet planet : kPlanets) {
-        if (std::string text = SecondOpinionText(calculated, planet); !text.empty()) {
+        if (std::string text = SecondOpinionText(calculated, planet, words); !text.empty()) {
             texts.push_back(std::move(text));
         }
     }

@@ -11,31 +11,32 @@
 
 namespace kovrel {
 
-DocumentTable ListTable(std::string title, const RelationLists& lists) {
+DocumentTable ListTable(Word title, const RelationLists& lists, const Words& words) {
     DocumentTable table;
-    table.title = std::move(title);
+    table.title = words.Say(title);
     // The enemies column stands before the neutral one, as on the result panel.
-    table.headings = {std::string(kPlanetHeading), std::string(kFriendsHeading),
-                      std::string(kEnemiesHeading), std::string(kNeutralsHeading)};
+    table.headings = {words.Say(kPlanetHeading), words.Say(kFriendsHeading),
+                      words.Say(kEnemiesHeading), words.Say(kNeutralsHeading)};
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        table.rows.push_back({std::string(PlanetNames[planet]), ListText(lists.friends[planet]),
-                              ListText(lists.enemies[planet]), ListText(lists.neutrals[planet])});
+        table.rows.push_back({words.Say(PlanetNames[planet]), ListText(lists.friends[planet], words),
+                              ListText(lists.enemies[planet], words),
+                              ListText(lists.neutrals[planet], words)});
     }
     return table;
 }
 
-DocumentTable CompoundGrid(const CompoundTable& compound) {
+DocumentTable CompoundGrid(const CompoundTable& compound, const Words& words) {
     DocumentTable table;
-    table.title = std::string(kCompoundTitle);
+    table.title = words.Say(kCompoundTitle);
     table.compound = compound;
     table.headings.emplace_back();
-    for (const auto name : PlanetNames) {
-        table.headings.emplace_back(name);
+    for (const Word name : PlanetNames) {
+        table.headings.push_back(words.Say(name));
     }
     for (std::size_t row = 0; row < kPlanetCount; ++row) {
-        std::vector<std::string> cells{std::string(PlanetNames[row])};
+        std::vector<std::string> cells{words.Say(PlanetNames[row])};
         for (const CompoundKind cell : compound[row]) {
-            cells.emplace_back(CompoundText(cell));
+            cells.push_back(CompoundText(cell, words));
         }
         table.rows.push_back(std::move(cells));
     }
@@ -56,60 +57,67 @@ std::string DegreesText(const Placement& placement) {
 
 } // namespace
 
-ReadingDocument MakeReadingDocument(const CalculatedReading& calculated, ChartStyle chartStyle) {
+ReadingDocument MakeReadingDocument(const CalculatedReading& calculated, ChartStyle chartStyle,
+                                    const Words& words) {
     const BirthDetails& birth = calculated.birth;
     const int zoneRow = calculated.zoneRow;
     const Reading& reading = calculated.reading;
     ReadingDocument document;
     document.header = birth.Name;
-    document.positionsCaption = PositionsCaption(calculated.positions);
+    document.positionsCaption = PositionsCaption(calculated.positions, words);
     document.programName = std::string(kWindowCaption);
-    document.heading = "Planetary Relationships Reading";
-    document.birthDetails = {
-        {"Name", birth.Name},
-        {"Date", BirthDateText(birth)},
-        {"Time", BirthTimeText(birth)},
-        {"Time zone", std::string(ZoneRowText(zoneRow))},
-        {"Daylight saving", DaylightSavingText(birth)},
-        {"City", birth.City},
-        {"State", birth.State},
-        {"Country", birth.Country},
-        {"Latitude", LatitudeText(birth)},
-        {"Longitude", LongitudeText(birth)},
-        {"Ayanamsa", AyanamsaText(reading.Ayanamsa)},
+    document.heading = words.Say(KOVREL_WORD("Reading", "Planetary Relationships Reading"));
+    const auto field = [&words](Word label, std::string value) {
+        return DocumentField{words.Say(label), std::move(value)};
     };
-    document.chart = ChartOf(calculated, chartStyle);
+    document.birthDetails = {
+        field(KOVREL_WORD("Reading", "Name"), birth.Name),
+        field(KOVREL_WORD("Reading", "Date"), BirthDateText(birth, words)),
+        field(KOVREL_WORD("Reading", "Time"), BirthTimeText(birth)),
+        field(KOVREL_WORD("Reading", "Time zone"), std::string(ZoneRowText(zoneRow))),
+        field(KOVREL_WORD("Reading", "Daylight saving"), DaylightSavingText(birth, words)),
+        field(KOVREL_WORD("Reading", "City"), birth.City),
+        field(KOVREL_WORD("Reading", "State"), birth.State),
+        field(KOVREL_WORD("Reading", "Country"), birth.Country),
+        field(KOVREL_WORD("Reading", "Latitude"), LatitudeText(birth, words)),
+        field(KOVREL_WORD("Reading", "Longitude"), LongitudeText(birth, words)),
+        field(KOVREL_WORD("Reading", "Ayanamsa"), AyanamsaText(reading.Ayanamsa)),
+    };
+    document.chart = ChartOf(calculated, chartStyle, words);
 
-    document.positions.title = "Planet Positions";
-    document.positions.headings = {std::string(kPlanetHeading), "Placement", "Sign", "Degrees",
-                                   "Dignity"};
+    document.positions.title = words.Say(KOVREL_WORD("Reading", "Planet Positions"));
+    document.positions.headings = {
+        words.Say(kPlanetHeading), words.Say(KOVREL_WORD("Reading", "Placement")),
+        words.Say(KOVREL_WORD("Reading", "Sign")), words.Say(KOVREL_WORD("Reading", "Degrees")),
+        words.Say(KOVREL_WORD("Reading", "Dignity"))};
     for (const Planet planet : kPlanets) {
         const Placement& placement = reading.PlanetPlacements[Index(planet)];
-        std::string text(placement.text());
-        if (std::string note = SecondOpinionText(calculated, planet); !note.empty()) {
+        std::string text = PlacementText(placement, words);
+        if (std::string note = SecondOpinionText(calculated, planet, words); !note.empty()) {
             text += " " + std::string(kSecondOpinionMark);
             document.positionNotes.push_back(std::string(kSecondOpinionMark) + " " + note);
         }
-        document.positions.rows.push_back(
-            {std::string(PlanetName(planet)), std::move(text), std::string(SignNameOf(placement)),
-             DegreesText(placement), DignityTextOf(calculated, planet)});
+        document.positions.rows.push_back({PlanetName(planet, words), std::move(text),
+                                           SignNameOf(placement, words), DegreesText(placement),
+                                           DignityTextOf(calculated, planet, words)});
     }
     if (const std::optional<Placement> rising = AscendantPlacement(calculated)) {
-        document.positions.rows.push_back({std::string(kAscendantName), std::string(rising->text()),
-                                           std::string(SignNameOf(*rising)), DegreesText(*rising),
-                                           ""});
+        document.positions.rows.push_back({words.Say(kAscendantName),
+                                           PlacementText(*rising, words),
+                                           SignNameOf(*rising, words), DegreesText(*rising), ""});
     }
 
     const Relationships& relationships = reading.relationships;
-    document.relationships = {ListTable(std::string(kNaturalTitle), relationships.natural),
-                              ListTable(std::string(kTemporaryTitle), relationships.temporary),
-                              CompoundGrid(relationships.compound)};
+    document.relationships = {ListTable(kNaturalTitle, relationships.natural, words),
+                              ListTable(kTemporaryTitle, relationships.temporary, words),
+                              CompoundGrid(relationships.compound, words)};
     return document;
 }
 
-std::string PageFooterText(const ReadingDocument& document, int page, int pageCount) {
-    return document.programName + " - page " + std::to_string(page) + " of " +
-           std::to_string(pageCount);
+std::string PageFooterText(const ReadingDocument& document, int page, int pageCount,
+                           const Words& words) {
+    return Fill(words.Say(KOVREL_WORD("Reading", "%1 - page %2 of %3")),
+                {document.programName, std::to_string(page), std::to_string(pageCount)});
 }
 
 std::string DocumentFileStem(const BirthDetails& birth) {

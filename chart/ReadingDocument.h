@@ -46,16 +46,19 @@ struct ReadingDocument {
 };
 
 // The chart is drawn in `chartStyle`, as the chart window shows it.
+// Every text is said in `words`; the person's own entries stay as they were typed.
 ReadingDocument MakeReadingDocument(const CalculatedReading& calculated,
-                                    ChartStyle chartStyle = ChartStyle::South);
+                                    ChartStyle chartStyle = ChartStyle::South,
+                                    const Words& words = English());
 
 // The relationship tables of the document, which the tool's text report prints too: a list
 // panel's table (planet, friends, enemies, neutrals) and the compound grid.
-DocumentTable ListTable(std::string title, const RelationLists& lists);
-DocumentTable CompoundGrid(const CompoundTable& compound);
+DocumentTable ListTable(Word title, const RelationLists& lists, const Words& words = English());
+DocumentTable CompoundGrid(const CompoundTable& compound, const Words& words = English());
 
 // "Kovrel v1.15 - page 2 of 3".
-std::string PageFooterText(const ReadingDocument& document, int page, int pageCount);
+std::string PageFooterText(const ReadingDocument& document, int page, int pageCount,
+                           const Words& words = English());
 
 // The person's name made fit for a file name ("Ann" -> "Ann"), "reading" when nothing is left.
 std::string DocumentFileStem(const BirthDetails& birth);

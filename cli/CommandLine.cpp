@@ -50,7 +50,8 @@ enum class Flag {
     Zones,
     Save,
     Positions,
-    Ayanamsa
+    Ayanamsa,
+    Language
 };
 
 // Which flags a reading from flags cannot do without. The date and time are always needed, the
@@ -335,6 +336,12 @@ constexpr FlagRow kFlags[] = {
                  "Ayanamsa of the precise positions (default lahiri)",
                  "lahiri, raman or krishnamurti"},
      .rank = 18},
+    {.id = Flag::Language,
+     .summary = {"--language", "en|hi|ta|te|kn|ml",
+                 "Language of the text report, --pdf and --chart-svg (default en); JSON stays "
+                 "English",
+                 "en, hi, ta, te, kn or ml"},
+     .rank = 19},
 };
 constexpr std::size_t kFlagCount = std::size(kFlags);
 
@@ -625,6 +632,13 @@ Result<CommandRequest> ParseCommandLine(const std::vector<std::string>& args) {
             return RefuseValue(RowOf(Flag::ChartStyle), line.text(Flag::ChartStyle));
         }
         request.chartStyle = *style;
+    }
+    if (line.given(Flag::Language)) {
+        bool known = false;
+        request.language = LanguageOfCode(line.text(Flag::Language), &known);
+        if (!known) {
+            return RefuseValue(RowOf(Flag::Language), line.text(Flag::Language));
+        }
     }
     if (line.on(Flag::Zones)) {
         if (line.anyBirthFlag() || line.given(Flag::Json) || !line.files.empty() ||

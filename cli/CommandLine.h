@@ -2,6 +2,7 @@
 
 #include "app/EntryForm.h"
 #include "chart/ChartStyle.h"
+#include "common/Words.h"
 #include "common/Result.h"
 #include "places/Atlas.h"
 #include "places/ZoneChoice.h"
@@ -40,6 +41,7 @@ struct CommandRequest {
     std::optional<std::string> svgPath;
     ChartStyle chartStyle = ChartStyle::South; // of the chart in both pictures
     PositionsChoice positions;                 // Files and Flags
+    Language language = Language::English;     // of the text report and both pictures
 };
 
 // A flag of kovrel-reading as --help shows it and as its usage errors describe it.

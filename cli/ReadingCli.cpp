@@ -30,12 +30,13 @@ void ReportError(std::ostream& err, std::string_view subject, std::string_view m
     err << MaskControlCharacters(subject) << ": " << MaskControlCharacters(message) << '\n';
 }
 
-void PrintReading(std::ostream& out, bool json, const Session& session,
+// JSON stays English whatever the language, so that scripts keep their keys and values.
+void PrintReading(std::ostream& out, const CommandRequest& request, const Session& session,
                   const PlaceReport* place = nullptr) {
-    if (json) {
+    if (request.json) {
         out << (place != nullptr ? JsonReport(session, *place) : JsonReport(session)) << '\n';
     } else {
-        out << TextReport(session);
+        out << TextReport(session, CompiledWords(request.language));
     }
 }
 
@@ -123,7 +124,7 @@ int ExportReading(const CommandRequest& request, const Session& session,
         {&request.pdfPath, &exports.pdf}, {&request.svgPath, &exports.svg}};
     for (const auto& [path, writer] : writers) {
         if (*path) {
-            if (const Result<> written = (*writer)(**path, session, request.chartStyle); !written) {
+            if (const Result<> written = (*writer)(**path, session, request.chartStyle, request.language); !written) {
                 ReportError(err, kProgram, **path + ": " + written.fault().message);
                 return kExitRefused;
             }
@@ -166,9 +167,9 @@ int RunFromFlags(const CommandRequest& request, const ReadingExports& exports, s
     }
     if (request.place) {
         const PlaceReport place = ReportOfPlace(*request.place, session);
-        PrintReading(out, request.json, session, &place);
+        PrintReading(out, request, session, &place);
     } else {
-        PrintReading(out, request.json, session);
+        PrintReading(out, request, session);
     }
     return kExitOk;
 }
@@ -210,7 +211,7 @@ int RunFromFiles(const CommandRequest& request, const ReadingExports& exports, s
         if (!request.json) {
             out << (printed ? "\n" : "") << "File:      " << MaskControlCharacters(path) << '\n';
         }
-        PrintReading(out, request.json, *file);
+        PrintReading(out, request, *file);
         printed = true;
     }
     return status;

@@ -2,6 +2,7 @@
 
 #include "app/Calculation.h"
 #include "chart/ChartStyle.h"
+#include "common/Words.h"
 #include "common/Result.h"
 
 #include <functional>
@@ -25,7 +26,7 @@ inline constexpr int kExitUsage = 2;   // a malformed or missing flag
 // returns only when there is no such program, and then the flag is refused as above.
 struct ReadingExports {
     using Writer = std::function<Result<>(const std::string& path, const Session& session,
-                                          ChartStyle chartStyle)>;
+                                          ChartStyle chartStyle, Language language)>;
     Writer pdf;
     Writer svg;
     std::function<void()> handOver;

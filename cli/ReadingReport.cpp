@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -27,14 +28,13 @@ using Json = nlohmann::ordered_json; // keeps the keys in the documented order
 using Row = std::vector<std::string>;
 
 // Left-aligned columns two blanks apart, indented by two; no blanks at the ends of lines.
-// Widths count bytes, which is right for every cell here (planet names, placements and
-// relation texts are plain ASCII).
+// Widths are the columns a terminal gives the text (ColumnWidth): bytes for English.
 std::string AlignedTable(const std::vector<Row>& rows) {
     std::vector<std::size_t> widths;
     for (const Row& row : rows) {
         widths.resize(std::max(widths.size(), row.size()), 0);
         for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], row[c].size());
+            widths[c] = std::max(widths[c], ColumnWidth(row[c]));
         }
     }
     std::string text;
@@ -43,7 +43,7 @@ std::string AlignedTable(const std::vector<Row>& rows) {
         for (std::size_t c = 0; c < row.size(); ++c) {
             line += row[c];
             if (c + 1 < row.size()) {
-                line.append(widths[c] - row[c].size() + 2, ' ');
+                line.append(widths[c] - ColumnWidth(row[c]) + 2, ' ');
             }
         }
         line.erase(line.find_last_not_of(' ') + 1);
@@ -65,18 +65,46 @@ std::string AngleText(int degrees, int minutes, std::string_view hemisphere) {
            std::string(hemisphere);
 }
 
-std::string BirthLine(const BirthDetails& birth, int zoneRow) {
-    std::string line =
-        DateText(birth.Year, birth.Month, birth.Day) + ", " + ClockText(birth.Hour, birth.Minute);
+std::string BirthLine(const BirthDetails& birth, int zoneRow, const Words& words) {
+    std::string line = DateText(birth.Year, birth.Month, birth.Day, words) + ", " +
+                       ClockText(birth.Hour, birth.Minute);
     if (const std::string_view zone = ZoneRowText(zoneRow); !zone.empty()) {
         line += ", ";
         line += zone;
     }
     if (birth.DstFlag) {
-        line += ", daylight saving time";
+        line += ", " + words.Say(KOVREL_WORD("Report", "daylight saving time"));
     }
     return line;
 }
+
+// The labels of the report's head, each followed by its colon and padded so that the values
+// line up one column after the longest.
+enum class HeadLabel { Name, Positions, Born, Place, Latitude, Longitude, Ayanamsa, Moon, Ascendant };
+constexpr std::array<Word, 9> kHeadLabels = {
+    KOVREL_WORD("Report", "Name"),      KOVREL_WORD("Report", "Positions"),
+    KOVREL_WORD("Report", "Born"),      KOVREL_WORD("Report", "Place"),
+    KOVREL_WORD("Report", "Latitude"),  KOVREL_WORD("Report", "Longitude"),
+    KOVREL_WORD("Report", "Ayanamsa"),  KOVREL_WORD("Report", "Moon"),
+    KOVREL_WORD("Report", "Ascendant")};
+
+class Head {
+  public:
+    explicit Head(const Words& words) {
+        for (std::size_t i = 0; i < kHeadLabels.size(); ++i) {
+            labels_[i] = words.Say(kHeadLabels[i]) + ":";
+            width_ = std::max(width_, ColumnWidth(labels_[i]) + 1);
+        }
+    }
+    std::string operator()(HeadLabel label) const {
+        const std::string& text = labels_[static_cast<std::size_t>(label)];
+        return text + std::string(width_ - ColumnWidth(text), ' ');
+    }
+
+  private:
+    std::array<std::string, kHeadLabels.size()> labels_;
+    std::size_t width_ = 0;
+};
 
 Json NameArray(const PlanetList& list) {
     Json names = Json::array();
@@ -102,55 +130,63 @@ std::string ZoneListText() {
     return text;
 }
 
-std::string TextReport(const CalculatedReading& calculated) {
+std::string TextReport(const CalculatedReading& calculated, const Words& words) {
     const BirthDetails& birth = calculated.birth;
     const int zoneRow = calculated.zoneRow;
     const Reading& reading = calculated.reading;
+    const Head head(words);
     std::ostringstream text;
 
     // The texts of a saved file reach a terminal: a control character in them could set its
     // title, clear it or forge lines of the report.
-    text << "Name:      " << MaskControlCharacters(birth.Name) << '\n';
-    if (const std::string caption = PositionsCaption(calculated.positions); !caption.empty()) {
-        text << "Positions: " << caption << '\n';
+    text << head(HeadLabel::Name) << MaskControlCharacters(birth.Name) << '\n';
+    if (const std::string caption = PositionsCaption(calculated.positions, words);
+        !caption.empty()) {
+        text << head(HeadLabel::Positions) << caption << '\n';
     }
-    text << "Born:      " << BirthLine(birth, zoneRow) << '\n'
-         << "Place:     "
+    const Word north = KOVREL_WORD("Report", "North");
+    const Word south = KOVREL_WORD("Report", "South");
+    const Word east = KOVREL_WORD("Report", "East");
+    const Word west = KOVREL_WORD("Report", "West");
+    text << head(HeadLabel::Born) << BirthLine(birth, zoneRow, words) << '\n'
+         << head(HeadLabel::Place)
          << MaskControlCharacters(birth.City + ", " + birth.State + ", " + birth.Country) << '\n'
-         << "Latitude:  "
-         << AngleText(birth.LatDegrees, birth.LatMinutes, birth.SouthFlag ? "South" : "North")
+         << head(HeadLabel::Latitude)
+         << AngleText(birth.LatDegrees, birth.LatMinutes,
+                      words.Say(birth.SouthFlag ? south : north))
          << '\n'
-         << "Longitude: "
-         << AngleText(birth.LonDegrees, birth.LonMinutes, birth.EastFlag ? "East" : "West") << '\n'
-         << "Ayanamsa:  " << AyanamsaText(reading.Ayanamsa) << '\n'
-         << "Moon:      " << reading.MoonLongitudeText << '\n';
+         << head(HeadLabel::Longitude)
+         << AngleText(birth.LonDegrees, birth.LonMinutes, words.Say(birth.EastFlag ? east : west))
+         << '\n'
+         << head(HeadLabel::Ayanamsa) << AyanamsaText(reading.Ayanamsa) << '\n'
+         << head(HeadLabel::Moon) << reading.MoonLongitudeText << '\n';
     if (const std::optional<Placement> rising = AscendantPlacement(calculated)) {
-        text << "Ascendant: " << rising->text() << '\n';
+        text << head(HeadLabel::Ascendant) << PlacementText(*rising, words) << '\n';
     }
 
     std::vector<Row> placements;
-    for (int i = 0; i < kPlanetCount; ++i) {
-        placements.push_back(
-            {std::string(PlanetNames[i]), std::string(reading.PlanetPlacements[i].text())});
-    }
     std::vector<Row> dignities;
     for (const Planet planet : kPlanets) {
-        dignities.push_back({std::string(PlanetName(planet)), DignityTextOf(calculated, planet)});
+        placements.push_back({PlanetName(planet, words),
+                              PlacementText(reading.PlanetPlacements[Index(planet)], words)});
+        dignities.push_back({PlanetName(planet, words), DignityTextOf(calculated, planet, words)});
     }
     const Relationships& relationships = reading.relationships;
-    text << "\nPlacements\n" << AlignedTable(placements) << '\n';
-    text << "Dignities\n" << AlignedTable(dignities) << '\n';
-    if (const std::vector<std::string> opinions = SecondOpinionTexts(calculated);
+    text << '\n' << words.Say(KOVREL_WORD("Report", "Placements")) << '\n'
+         << AlignedTable(placements) << '\n';
+    text << words.Say(KOVREL_WORD("Report", "Dignities")) << '\n'
+         << AlignedTable(dignities) << '\n';
+    if (const std::vector<std::string> opinions = SecondOpinionTexts(calculated, words);
         !opinions.empty()) {
-        text << "Second opinion\n";
+        text << words.Say(KOVREL_WORD("Report", "Second opinion")) << '\n';
         for (const std::string& opinion : opinions) {
             text << "  " << opinion << '\n';
         }
         text << '\n';
     }
-    text << TableText(ListTable(std::string(kNaturalTitle), relationships.natural)) << '\n'
-         << TableText(ListTable(std::string(kTemporaryTitle), relationships.temporary)) << '\n'
-         << TableText(CompoundGrid(relationships.compound));
+    text << TableText(ListTable(kNaturalTitle, relationships.natural, words)) << '\n'
+         << TableText(ListTable(kTemporaryTitle, relationships.temporary, words)) << '\n'
+         << TableText(CompoundGrid(relationships.compound, words));
     return text.str();
 }
 
@@ -192,13 +228,13 @@ Json ReportObject(const CalculatedReading& calculated) {
     Json planets = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
         planets.push_back(
-            Json{{"name", PlanetNames[i]}, {"placement", reading.PlanetPlacements[i].text()}});
+            Json{{"name", PlanetNames[i].text()}, {"placement", reading.PlanetPlacements[i].text()}});
     }
 
     const RelationLists& natural = reading.relationships.natural;
     Json naturalRows = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
-        naturalRows.push_back(Json{{"planet", PlanetNames[i]},
+        naturalRows.push_back(Json{{"planet", PlanetNames[i].text()},
                                    {"friends", NameArray(natural.friends[i])},
                                    {"enemies", NameArray(natural.enemies[i])},
                                    {"neutrals", NameArray(natural.neutrals[i])}});
@@ -207,7 +243,7 @@ Json ReportObject(const CalculatedReading& calculated) {
     const RelationLists& temporary = reading.relationships.temporary;
     Json temporaryRows = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
-        temporaryRows.push_back(Json{{"planet", PlanetNames[i]},
+        temporaryRows.push_back(Json{{"planet", PlanetNames[i].text()},
                                      {"friends", NameArray(temporary.friends[i])},
                                      {"enemies", NameArray(temporary.enemies[i])}});
     }

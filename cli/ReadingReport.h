@@ -3,6 +3,7 @@
 #include "app/Reading.h"
 #include "app/TimeZoneCatalog.h"
 #include "common/BirthDetails.h"
+#include "common/Words.h"
 
 #include <string>
 #include <string_view>
@@ -17,7 +18,8 @@ std::string ZoneListText();
 // Ayanamsa, the Moon and the ascendant, the seven placements and their dignities, where a
 // precise ephemeris puts a planet in another sign, the natural and temporary lists and the
 // compound grid, in aligned columns and in planet order. Ends with a newline.
-std::string TextReport(const CalculatedReading& calculated);
+// The report's words are said in `words`; the person's own entries stay as they were typed.
+std::string TextReport(const CalculatedReading& calculated, const Words& words = English());
 
 // One reading as one JSON object on one line, UTF-8, without a trailing newline:
 // name, ayanamsa, moon_longitude, planets, natural, temporary, compound, then ascendant,

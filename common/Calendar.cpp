@@ -4,10 +4,10 @@
 
 namespace kovrel {
 
-std::string DateText(int year, int month, int day) {
-    const std::string monthText =
-        month >= 1 && month <= 12 ? std::string(kMonthNames[static_cast<std::size_t>(month - 1)])
-                                  : std::to_string(month);
+std::string DateText(int year, int month, int day, const Words& words) {
+    const std::string monthText = month >= 1 && month <= 12
+                                      ? words.Say(kMonthNames[static_cast<std::size_t>(month - 1)])
+                                      : std::to_string(month);
     return std::to_string(day) + " " + monthText + " " + std::to_string(year);
 }
 

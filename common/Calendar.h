@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Words.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -20,12 +22,16 @@ struct CivilDateTime {
 };
 
 // The month names, January first: the month list, the printed reading and every note.
-inline constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
+inline constexpr std::array<Word, 12> kMonthNames = {
+    KOVREL_WORD("Months", "January"),   KOVREL_WORD("Months", "February"),
+    KOVREL_WORD("Months", "March"),     KOVREL_WORD("Months", "April"),
+    KOVREL_WORD("Months", "May"),       KOVREL_WORD("Months", "June"),
+    KOVREL_WORD("Months", "July"),      KOVREL_WORD("Months", "August"),
+    KOVREL_WORD("Months", "September"), KOVREL_WORD("Months", "October"),
+    KOVREL_WORD("Months", "November"),  KOVREL_WORD("Months", "December")};
 
 // The one text form of a date, "15 March 1990"; a month outside 1..12 is written as its number.
-std::string DateText(int year, int month, int day);
+std::string DateText(int year, int month, int day, const Words& words = English());
 // The one text form of a clock time, "08:30".
 std::string ClockText(int hour, int minute);
 

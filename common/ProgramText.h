@@ -1,18 +1,16 @@
 #pragma once
 
 #include "common/Version.h"
+#include "common/Words.h"
 
 #include <string_view>
 
 namespace kovrel {
 
-// What the program does, as the entry panel and the about box say it. The entry panel's text
-// ends with a blank, the about box's does not; both keep the two blanks after the name.
-inline constexpr std::string_view kProgramDescription =
-    "Kovrel  displays the kind of relationship shared between different planets. This includes "
-    "natural, temporary and compound relationships.";
-inline constexpr std::string_view kEntryPanelDescription =
-    "Kovrel  displays the kind of relationship shared between different planets. This includes "
-    "natural, temporary and compound relationships. ";
+// What the program does, as the about box says it; the entry panel adds one blank at the end.
+// Both keep the two blanks after the name.
+inline constexpr Word kProgramDescription = KOVREL_WORD(
+    "Program", "Kovrel  displays the kind of relationship shared between different planets. This "
+               "includes natural, temporary and compound relationships.");
 
 } // namespace kovrel

@@ -28,4 +28,8 @@ std::optional<std::int16_t> WholeNumberFromText(std::string_view text);
 // UTF-8) replaced by '?', so a message shows on one line and cannot steer a terminal.
 std::string MaskControlCharacters(std::string_view text);
 
+// The columns a terminal gives UTF-8 text: one per character, none for the combining vowel
+// signs and viramas of the Indian scripts or for joiners. Bytes for ASCII.
+std::size_t ColumnWidth(std::string_view utf8);
+
 } // namespace kovrel

@@ -65,7 +65,7 @@ std::string FormatLongitude(double longitude) {
     out = WriteText(out, "\" ");
     // An input of 360 or more has no sign: the abbreviation stays empty.
     if (parts->sign < 12.0) {
-        out = WriteText(out, SignAbbreviations[static_cast<std::size_t>(parts->sign)]);
+        out = WriteText(out, SignAbbreviations[static_cast<std::size_t>(parts->sign)].text());
     }
     return std::string(text, out);
 }

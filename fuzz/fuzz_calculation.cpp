@@ -65,8 +65,8 @@ bool IsPlacement(std::string_view placement) {
     };
     return placement.size() == 9 && digits(0) && placement[2] == ' ' && placement[6] == ' ' &&
            digits(7) &&
-           std::find(SignAbbreviations.begin(), SignAbbreviations.end(), placement.substr(3, 3)) !=
-               SignAbbreviations.end();
+           std::any_of(SignAbbreviations.begin(), SignAbbreviations.end(),
+                       [&](kovrel::Word sign) { return placement.substr(3, 3) == sign.text(); });
 }
 
 } // namespace

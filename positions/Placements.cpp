@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <utility>
 
 namespace kovrel {
@@ -83,7 +84,7 @@ std::optional<int> SignIndexOf(std::string_view placement) {
     }
     const char* abbreviation = placement.data() + 3;
     for (std::size_t s = 0; s < SignAbbreviations.size(); ++s) {
-        const std::string_view candidate = SignAbbreviations[s];
+        const std::string_view candidate = SignAbbreviations[s].text();
         if (candidate[0] == abbreviation[0] && candidate[1] == abbreviation[1] &&
             candidate[2] == abbreviation[2]) {
             return static_cast<int>(s);
@@ -93,7 +94,7 @@ std::optional<int> SignIndexOf(std::string_view placement) {
 }
 
 Placement Placement::InSign(int sign, int degrees, int minutes) {
-    const std::string_view abbreviation = SignAbbreviations[static_cast<std::size_t>(sign)];
+    const std::string_view abbreviation = SignAbbreviations[static_cast<std::size_t>(sign)].text();
     Placement placement;
     placement.characters_ = {static_cast<char>('0' + degrees / 10),
                              static_cast<char>('0' + degrees % 10),
@@ -162,6 +163,18 @@ Result<Placements> ComputePlanetPlacements(const BirthDetails& details, double a
     }
     placements[Index(Planet::Moon)] = PlacementOf(moonLongitude);
     return placements;
+}
+
+std::string PlacementText(const Placement& placement, const Words& words) {
+    if (!placement.hasDegrees()) {
+        return std::string(placement.text());
+    }
+    char degrees[8];
+    char minutes[8];
+    std::snprintf(degrees, sizeof degrees, "%02d ", placement.degrees());
+    std::snprintf(minutes, sizeof minutes, " %02d", placement.minutes());
+    return degrees + words.Say(SignAbbreviations[static_cast<std::size_t>(placement.sign())]) +
+           minutes;
 }
 
 } // namespace kovrel

@@ -3,6 +3,7 @@
 #include "common/BirthDetails.h"
 #include "common/Planets.h"
 #include "common/Result.h"
+#include "common/Words.h"
 
 #include <array>
 #include <cstdint>
@@ -58,6 +59,10 @@ class Placement {
 
 // In PlanetNames order.
 using Placements = std::array<Placement, kPlanetCount>;
+
+// The placement as a reader of `words` sees it, with the sign's abbreviation in their language
+// and ASCII digits: "00 Pis 41" in English. Texts without degrees stay as they are.
+std::string PlacementText(const Placement& placement, const Words& words);
 
 // Compact form of a long placement text: two-digit degrees, sign, two-digit minutes.
 std::string CompactPlacement(std::string_view longText);

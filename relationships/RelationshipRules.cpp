@@ -136,7 +136,7 @@ const std::array<NaturalRow, kPlanetCount>& NaturalRelationships() {
         std::array<NaturalRow, kPlanetCount> rows;
         for (std::size_t a = 0; a < rows.size(); ++a) {
             const NaturalLine& line = kNatural[a];
-            rows[a].planet = PlanetNames[a];
+            rows[a].planet = PlanetNames[a].text();
             rows[a].friends = NamesOf(line.friends, line.friendCount);
             rows[a].neutrals = NamesOf(line.neutrals, line.neutralCount);
             rows[a].enemies = NamesOf(line.enemies, line.enemyCount);

@@ -23,14 +23,19 @@ std::string Spoken(std::string_view cell) {
 } // namespace
 
 std::string RowSentence(std::string_view planet, std::string_view friends, std::string_view enemies,
-                        std::string_view neutrals) {
+                        std::string_view neutrals, const Words& words) {
+    const auto part = [&words](std::string_view names, Word none, Word some) {
+        return names.empty() ? words.Say(none) : Fill(words.Say(some), {Spoken(names)});
+    };
     std::string sentence(planet);
     sentence += ": ";
-    sentence += friends.empty() ? std::string("no friends") : "friends " + Spoken(friends);
+    sentence += part(friends, KOVREL_WORD("RowSentence", "no friends"),
+                     KOVREL_WORD("RowSentence", "friends %1"));
     sentence += "; ";
-    sentence += enemies.empty() ? std::string("no enemies") : "enemies " + Spoken(enemies);
+    sentence += part(enemies, KOVREL_WORD("RowSentence", "no enemies"),
+                     KOVREL_WORD("RowSentence", "enemies %1"));
     if (!neutrals.empty()) {
-        sentence += "; neutral " + Spoken(neutrals);
+        sentence += "; " + Fill(words.Say(KOVREL_WORD("RowSentence", "neutral %1")), {Spoken(neutrals)});
     }
     return sentence;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Words.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,7 @@ namespace kovrel {
 // panel's texts, names joined with "/ ". An empty friends or enemies cell is said ("no
 // enemies"); an empty neutral cell is left out, as on the temporary panel, which has none.
 std::string RowSentence(std::string_view planet, std::string_view friends, std::string_view enemies,
-                        std::string_view neutrals);
+                        std::string_view neutrals,
+                        const Words& words = English());
 
 } // namespace kovrel

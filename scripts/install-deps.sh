@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang-format git
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
+    fonts-lohit-deva fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym
     nlohmann-json3-dev libcli11-dev
     libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata liberfa-dev kstars-data
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -16,7 +17,9 @@ packages=(
 if [ "${1:-}" = "--runtime-only" ]; then
     packages=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev nlohmann-json3-dev libcli11-dev
               libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata liberfa-dev kstars-data
-              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils librsvg2-bin gzip)
+              libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils librsvg2-bin gzip
+              qt6-l10n-tools qt6-translations-l10n fonts-lohit-deva fonts-lohit-taml
+              fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym)
 fi
 
 missing=()

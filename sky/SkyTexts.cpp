@@ -4,15 +4,32 @@
 
 namespace kovrel {
 
+namespace {
+
+// The names of the people who defined them, as the JSON and the settings spell them.
+constexpr std::array<Word, 3> kAyanamsaNames = {KOVREL_WORD("Ayanamsas", "Lahiri"),
+                                                KOVREL_WORD("Ayanamsas", "Raman"),
+                                                KOVREL_WORD("Ayanamsas", "Krishnamurti")};
+
+} // namespace
+
 std::string_view AyanamsaName(AyanamsaKind kind) {
-    static constexpr std::array<std::string_view, 3> kNames = {"Lahiri", "Raman", "Krishnamurti"};
-    return kNames.at(static_cast<std::size_t>(kind));
+    return kAyanamsaNames.at(static_cast<std::size_t>(kind)).text();
 }
 
-std::string PositionsCaption(const PositionsChoice& choice) {
+std::string AyanamsaName(AyanamsaKind kind, const Words& words) {
+    return words.Say(AyanamsaWord(kind));
+}
+
+Word AyanamsaWord(AyanamsaKind kind) {
+    return kAyanamsaNames.at(static_cast<std::size_t>(kind));
+}
+
+std::string PositionsCaption(const PositionsChoice& choice, const Words& words) {
     if (choice.mode == PositionsMode::Classic)
         return {};
-    return "Precise positions, " + std::string(AyanamsaName(choice.ayanamsa)) + " ayanamsa";
+    return Fill(words.Say(KOVREL_WORD("Reading", "Precise positions, %1 ayanamsa")),
+                {AyanamsaName(choice.ayanamsa, words)});
 }
 
 } // namespace kovrel

@@ -1,5 +1,7 @@
 #include "chart/gui/ChartPainter.h"
 
+#include "common/gui/Translation.h"
+
 #include "common/gui/ProgramFont.h"
 #include "common/gui/QtText.h"
 
@@ -219,7 +221,7 @@ void PaintSouthIndian(QPainter& painter, const QRectF& square, const ChartLayout
         for (const TextLine& line : lines) {
             planetLabels << line.text + (line.marked ? Text(kSecondOpinionMark) : QString());
         }
-        signLabels << Text(SignNames[static_cast<std::size_t>(box.sign)]);
+        signLabels << Say(SignNames[static_cast<std::size_t>(box.sign)]);
     }
     const double inner = cell - 2 * pad;
     const double planetUnits = std::min(
@@ -234,7 +236,7 @@ void PaintSouthIndian(QPainter& painter, const QRectF& square, const ChartLayout
 
     for (const ChartBox& box : layout.boxes) {
         const QRectF rect = CellRect(square, box.cell).adjusted(pad, pad, -pad, -pad);
-        const QString signName = Text(SignNames[static_cast<std::size_t>(box.sign)]);
+        const QString signName = Say(SignNames[static_cast<std::size_t>(box.sign)]);
         painter.setPen(colours.signNames);
         if (layout.risingSign == box.sign) {
             const QRectF nameRect = rect.adjusted(cell * kRisingNameIndent - pad, 0, 0, 0);

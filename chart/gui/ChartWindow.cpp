@@ -3,8 +3,10 @@
 #include "chart/ReadingDocument.h"
 #include "chart/gui/ChartPainter.h"
 #include "common/gui/QtText.h"
+#include "common/gui/Translation.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -42,14 +44,14 @@ ChartWindow::ChartWindow(QWidget* parent, QSettings* settings)
     : QWidget(parent, Qt::Window), settings_(settings), view_(new ChartView),
       styleChoice_(new QComboBox), style_(StoredChartStyle(settings)) {
     setObjectName(QStringLiteral("frmChart"));
-    setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - ") + Text(kChartTitle));
     styleChoice_->setObjectName(QStringLiteral("cboChartStyle"));
-    styleChoice_->setAccessibleName(QStringLiteral("Chart style"));
+    SetAccessibleName(styleChoice_, KOVREL_WORD("ChartWindow", "Chart style"));
     for (const ChartStyle style : kChartStyles) {
-        styleChoice_->addItem(Text(ChartStyleName(style)), static_cast<int>(style));
+        styleChoice_->addItem(Say(ChartStyleName(style)), static_cast<int>(style));
     }
     styleChoice_->setCurrentIndex(static_cast<int>(style_));
-    auto* label = new QLabel(QStringLiteral("Chart &style:"));
+    auto* label = new QLabel;
+    SetText(label, KOVREL_WORD("ChartWindow", "Chart &style:"));
     label->setBuddy(styleChoice_);
     auto* choiceRow = new QHBoxLayout;
     choiceRow->addWidget(label);
@@ -63,7 +65,7 @@ ChartWindow::ChartWindow(QWidget* parent, QSettings* settings)
     controls->setLayout(choiceRow);
     layout->addWidget(controls);
     layout->addWidget(view_, 1);
-    view_->setLayoutData(ChartOf(shown_, style_));
+    sayTexts();
     connect(styleChoice_, &QComboBox::currentIndexChanged, this, [this](int index) {
         setChartStyle(static_cast<ChartStyle>(styleChoice_->itemData(index).toInt()));
     });
@@ -76,6 +78,23 @@ ChartWindow::ChartWindow(QWidget* parent, QSettings* settings)
             connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
         }
     }
+}
+
+// The window's own texts and the chart's, in the program's language.
+void ChartWindow::sayTexts() {
+    setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - ") + Say(kChartTitle));
+    for (int i = 0; i < styleChoice_->count(); ++i) {
+        styleChoice_->setItemText(i, Say(ChartStyleName(kChartStyles[static_cast<std::size_t>(i)])));
+    }
+    view_->setLayoutData(ChartOf(shown_, style_, WindowWords()));
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate(this);
+        sayTexts();
+    }
+    QWidget::changeEvent(event);
 }
 
 QString ChartWindow::ChartStyleKey() {
@@ -103,12 +122,12 @@ void ChartWindow::setChartStyle(ChartStyle style) {
         settings_->setValue(ChartStyleKey(), Text(ChartStyleWord(style)));
         settings_->sync();
     }
-    view_->setLayoutData(ChartOf(shown_, style_));
+    view_->setLayoutData(ChartOf(shown_, style_, WindowWords()));
 }
 
 void ChartWindow::showReading(const CalculatedReading& calculated) {
     shown_ = calculated;
-    view_->setLayoutData(ChartOf(shown_, style_));
+    view_->setLayoutData(ChartOf(shown_, style_, WindowWords()));
 }
 
 } // namespace kovrel

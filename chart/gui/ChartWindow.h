@@ -49,7 +49,12 @@ class ChartWindow : public QWidget {
     static ChartStyle StoredChartStyle(const QSettings* settings);
     static QString ChartStyleKey();
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    void sayTexts();
+
     QSettings* settings_;
     ChartView* view_;
     QComboBox* styleChoice_;

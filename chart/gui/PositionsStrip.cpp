@@ -1,5 +1,7 @@
 #include "chart/gui/PositionsStrip.h"
 
+#include "common/gui/Translation.h"
+
 #include "chart/BirthTexts.h"
 #include "chart/ChartLayout.h"
 #include "chart/PositionNotes.h"
@@ -58,30 +60,34 @@ PositionsStrip::PositionsStrip(QWidget* parent)
 void PositionsStrip::showReading(const CalculatedReading& calculated) {
     const BirthDetails& birth = calculated.birth;
     const Reading& reading = calculated.reading;
+    const Words& words = WindowWords();
     QStringList who;
-    for (const std::string& part :
-         {birth.Name, BirthDateText(birth) + " " + BirthTimeText(birth), BirthPlaceText(birth)}) {
+    for (const std::string& part : {birth.Name,
+                                    BirthDateText(birth, words) + " " + BirthTimeText(birth),
+                                    BirthPlaceText(birth)}) {
         if (!part.empty()) {
             who << QString::fromStdString(part);
         }
     }
     readingOf_->setText(who.join(QStringLiteral(" - ")));
-    const std::string caption = PositionsCaption(calculated.positions);
+    const std::string caption = PositionsCaption(calculated.positions, words);
     caption_->setText(Text(caption));
     caption_->setVisible(!caption.empty());
     for (const Planet planet : kPlanets) {
         const Placement& placement = reading.PlanetPlacements[Index(planet)];
         QLabel* label = placements_[Index(planet)];
-        QString text = Text(PlanetName(planet)) + QLatin1Char(' ') + Text(placement.text());
+        QString text = Text(PlanetName(planet, words)) + QLatin1Char(' ') +
+                       Text(PlacementText(placement, words));
         QStringList tip;
         for (const std::string& line :
-             {std::string(SignNameOf(placement)), DignityTextOf(calculated, planet)}) {
+             {SignNameOf(placement, words), DignityTextOf(calculated, planet, words)}) {
             if (!line.empty()) {
                 tip << Text(line);
             }
         }
         QString toolTip = tip.join(QStringLiteral(", "));
-        if (const std::string opinion = SecondOpinionText(calculated, planet); !opinion.empty()) {
+        if (const std::string opinion = SecondOpinionText(calculated, planet, words);
+            !opinion.empty()) {
             text += QLatin1Char(' ') + Text(kSecondOpinionMark);
             toolTip += QLatin1Char('\n') + Text(opinion);
         }
@@ -89,9 +95,10 @@ void PositionsStrip::showReading(const CalculatedReading& calculated) {
         label->setToolTip(toolTip);
     }
     const std::optional<Placement> rising = AscendantPlacement(calculated);
-    ascendant_->setText(rising ? Text(kAscendantName) + QLatin1Char(' ') + Text(rising->text())
+    ascendant_->setText(rising ? Say(kAscendantName) + QLatin1Char(' ') +
+                                     Text(PlacementText(*rising, words))
                                : QString());
-    ascendant_->setToolTip(rising ? Text(SignNameOf(*rising)) : QString());
+    ascendant_->setToolTip(rising ? Text(SignNameOf(*rising, words)) : QString());
 }
 
 } // namespace kovrel

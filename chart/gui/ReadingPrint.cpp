@@ -2,6 +2,7 @@
 
 #include "chart/gui/ChartPainter.h"
 #include "common/gui/QtText.h"
+#include "common/gui/Translation.h"
 #include "relationships/RelationColours.h"
 
 #include <QAction>
@@ -244,7 +245,7 @@ class PageWriter {
         const QRectF foot(page_.left(), page_.bottom() - metrics.height(), page_.width(),
                           metrics.height());
         painter_->drawText(foot, Qt::AlignLeft | Qt::AlignVCenter,
-                           Text(PageFooterText(document_, pageNumber_, pageCount_)));
+                           Text(PageFooterText(document_, pageNumber_, pageCount_, WindowWords())));
         painter_->setPen(QPen(QColor(150, 150, 150), Mm(0.2)));
         painter_->drawLine(QPointF(page_.left(), head.bottom() + metrics.height() * 0.3),
                            QPointF(page_.right(), head.bottom() + metrics.height() * 0.3));
@@ -277,8 +278,15 @@ int LayOut(PageWriter& writer, const ReadingDocument& document) {
     return writer.Pages();
 }
 
-Fault CouldNotWrite(const std::string& what, const std::string& path) {
-    return Fault{"The " + what + " could not be written to \"" + path + "\"."};
+// What could not be written: the printed reading or the chart picture.
+enum class Written { Reading, Chart };
+
+Fault CouldNotWrite(Written what, const std::string& path) {
+    const Word sentence =
+        what == Written::Reading
+            ? KOVREL_WORD("Messages", "The reading could not be written to \"%1\".")
+            : KOVREL_WORD("Messages", "The chart could not be written to \"%1\".");
+    return Fault{Utf8(Say(sentence).arg(QString::fromStdString(path)))};
 }
 
 // A target that exists but may not be written keeps its protection, although renaming over it
@@ -379,13 +387,13 @@ Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calcu
                          QPageSize::PageSizeId paper, ChartStyle chartStyle) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
-        return CouldNotWrite("reading", path);
+        return CouldNotWrite(Written::Reading, path);
     }
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
-        return CouldNotWrite("reading", path);
+        return CouldNotWrite(Written::Reading, path);
     }
-    const ReadingDocument document = MakeReadingDocument(calculated, chartStyle);
+    const ReadingDocument document = MakeReadingDocument(calculated, chartStyle, WindowWords());
     int pages = 0;
     {
         QPdfWriter writer(&file);
@@ -398,7 +406,7 @@ Result<> WriteReadingPdf(const std::string& path, const CalculatedReading& calcu
     }
     if (pages == 0 || file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
-        return CouldNotWrite("reading", path);
+        return CouldNotWrite(Written::Reading, path);
     }
     return Success();
 }
@@ -407,29 +415,29 @@ Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calcula
                        ChartStyle chartStyle, int width) {
     const QString target = QString::fromStdString(path);
     if (!MayReplace(target)) {
-        return CouldNotWrite("chart", path);
+        return CouldNotWrite(Written::Chart, path);
     }
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
-        return CouldNotWrite("chart", path);
+        return CouldNotWrite(Written::Chart, path);
     }
     const int height = static_cast<int>(std::lround(width * ChartAspect(chartStyle)));
     QSvgGenerator generator;
     generator.setOutputDevice(&file);
     generator.setSize(QSize(width, height));
     generator.setViewBox(QRect(0, 0, width, height));
-    generator.setTitle(QStringLiteral("Rasi Chart - ") + Text(calculated.birth.Name));
+    generator.setTitle(Say(kChartTitle) + QStringLiteral(" - ") + Text(calculated.birth.Name));
     generator.setDescription(Text(kWindowCaption));
     QPainter painter;
     if (!painter.begin(&generator)) {
         file.cancelWriting();
-        return CouldNotWrite("chart", path);
+        return CouldNotWrite(Written::Chart, path);
     }
-    PaintChart(painter, QRectF(0, 0, width, height), ChartOf(calculated, chartStyle));
+    PaintChart(painter, QRectF(0, 0, width, height), ChartOf(calculated, chartStyle, WindowWords()));
     const bool painted = painter.end();
     if (!painted || file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
-        return CouldNotWrite("chart", path);
+        return CouldNotWrite(Written::Chart, path);
     }
     return Success();
 }
@@ -438,8 +446,9 @@ std::unique_ptr<QPrintPreviewDialog>
 MakePrintPreview(QWidget* parent, const CalculatedReading& calculated, ChartStyle chartStyle) {
     auto dialog = std::make_unique<QPrintPreviewDialog>(parent);
     dialog->printer()->setPageSize(QPageSize(PaperSizeFor(QLocale())));
-    dialog->setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - Print Reading"));
-    const ReadingDocument document = MakeReadingDocument(calculated, chartStyle);
+    dialog->setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - ") +
+                           Say(KOVREL_WORD("ReadingPrint", "Print Reading")));
+    const ReadingDocument document = MakeReadingDocument(calculated, chartStyle, WindowWords());
     QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [document](QPrinter* printer) { PaintReadingDocument(*printer, document); });
     if (auto* bar = dialog->findChild<QToolBar*>(); bar != nullptr && !bar->actions().isEmpty()) {

@@ -4,6 +4,7 @@
 
 #include "chart/gui/ReadingPrint.h"
 #include "cli/ReadingCli.h"
+#include "common/gui/Translation.h"
 
 #include <QApplication>
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     // gets only the program name, the tool reads its own flags.
     int qtArgc = argc > 0 ? 1 : 0;
     std::optional<QApplication> application;
+    std::optional<kovrel::Translators> translators; // after the application, gone before it
     const auto startQt = [&] {
         if (application) {
             return;
@@ -47,17 +49,24 @@ int main(int argc, char** argv) {
         }
         qInstallMessageHandler(QtMessages);
         application.emplace(qtArgc, argv);
+        translators.emplace();
+    };
+    const auto speak = [&](kovrel::Language language) {
+        startQt();
+        if (translators->language() != language) {
+            translators->use(language);
+        }
     };
 
     kovrel::ReadingExports exports;
     exports.pdf = [&](const std::string& path, const kovrel::Session& session,
-                      kovrel::ChartStyle chartStyle) {
-        startQt();
+                      kovrel::ChartStyle chartStyle, kovrel::Language language) {
+        speak(language);
         return kovrel::WriteReadingPdf(path, session, kovrel::PaperSizeFor(QLocale()), chartStyle);
     };
     exports.svg = [&](const std::string& path, const kovrel::Session& session,
-                      kovrel::ChartStyle chartStyle) {
-        startQt();
+                      kovrel::ChartStyle chartStyle, kovrel::Language language) {
+        speak(language);
         return kovrel::WriteChartSvg(path, session, chartStyle);
     };
     return kovrel::RunReadingCli(args, std::cout, std::cerr, exports);

@@ -3,6 +3,7 @@
 #include "common/ProgramText.h"
 #include "common/gui/ProgramIcon.h"
 #include "common/gui/QtText.h"
+#include "common/gui/Translation.h"
 #include "links/gui/OpenLink.h"
 
 #include <QDialogButtonBox>
@@ -15,13 +16,13 @@ namespace kovrel {
 namespace {
 
 const QString kCaption = Text(kWindowCaption);
-const QString kDescription = Text(kProgramDescription);
-const QString kHomePageText = QStringLiteral("Visit us online for news, help and our discussion "
-                                             "forum.");
-const QString kBrandingText =
-    QStringLiteral("Would you like this software to carry your own name, logo and web address? "
-                   "Fully branded editions are available for web sites and resellers.");
-const QString kCoBrandText = QStringLiteral("Click here for more details.");
+constexpr Word kHomePageText =
+    KOVREL_WORD("AboutBox", "Visit us online for news, help and our discussion forum.");
+constexpr Word kBrandingText =
+    KOVREL_WORD("AboutBox", "Would you like this software to carry your own name, logo and web "
+                            "address? Fully branded editions are available for web sites and "
+                            "resellers.");
+constexpr Word kCoBrandText = KOVREL_WORD("AboutBox", "Click here for more details.");
 
 constexpr int kIconSize = 64;
 // The wrapped texts are about this many average characters wide, whatever the font size.
@@ -70,20 +71,21 @@ frmAbout::frmAbout(QWidget* parent, Dialogs& dialogs) : QDialog(parent) {
     }
     title->setFont(titleFont);
 
-    auto* description = WrappedLabel(kDescription, "lblDescription", this);
+    auto* description = WrappedLabel(Say(kProgramDescription), "lblDescription", this);
 
-    auto* homePage = new LinkLabel(kHomePageText, this);
+    auto* homePage = new LinkLabel(Say(kHomePageText), this);
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     connect(homePage, &LinkLabel::clicked, this, [&dialogs] { OpenLink(Link::Home, dialogs); });
 
-    auto* branding = WrappedLabel(kBrandingText, "lblBranding", this);
+    auto* branding = WrappedLabel(Say(kBrandingText), "lblBranding", this);
 
-    auto* coBrand = new LinkLabel(kCoBrandText, this);
+    auto* coBrand = new LinkLabel(Say(kCoBrandText), this);
     coBrand->setObjectName(QStringLiteral("lblCoBrand"));
     connect(coBrand, &LinkLabel::clicked, this, [&dialogs] { OpenLink(Link::Branding, dialogs); });
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(Say(KOVREL_WORD("AboutBox", "OK")), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -107,9 +109,10 @@ frmAbout::frmAbout(QWidget* parent, Dialogs& dialogs) : QDialog(parent) {
     texts->addLayout(linkRow(coBrand));
     texts->addSpacing(12);
     // The atlas is GeoNames data, which asks for this credit (CC BY 4.0).
-    texts->addWidget(WrappedLabel(QStringLiteral("Place names, coordinates and time zones: "
-                                                 "GeoNames (geonames.org), licensed CC BY 4.0."),
-                                  "lblAtlasCredit", this));
+    texts->addWidget(
+        WrappedLabel(Say(KOVREL_WORD("AboutBox", "Place names, coordinates and time zones: "
+                                                 "GeoNames (geonames.org), licensed CC BY 4.0.")),
+                     "lblAtlasCredit", this));
 
     auto* body = new QHBoxLayout;
     body->setSpacing(16);

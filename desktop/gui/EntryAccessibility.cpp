@@ -1,5 +1,7 @@
 #include "desktop/gui/EntryAccessibility.h"
 
+#include "common/gui/Translation.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QWidget>
@@ -10,27 +12,27 @@ namespace {
 
 struct Naming {
     const char* control;
-    const char* name;
+    Word name;
     const char* caption; // the label standing before it, if it has one of its own
 };
 
 constexpr Naming kNamings[] = {
-    {"txtName", "Name", "lblName"},
-    {"cboDate", "Day of birth", nullptr},
-    {"cboMonth", "Month of birth", "lblDateOfBirth"},
-    {"cboYear", "Year of birth", nullptr},
-    {"cboHour", "Hour of birth", "lblTimeOfBirth"},
-    {"cboMinute", "Minute of birth", nullptr},
-    {"cboTimeZone", "Time Zone", "lblTimeZone"},
-    {"txtLatDeg", "Latitude degrees", "lblLatitude"},
-    {"txtLatMin", "Latitude minutes", nullptr},
-    {"txtLonDeg", "Longitude degrees", "lblLongitude"},
-    {"txtLonMin", "Longitude minutes", nullptr},
-    {"txtCity", "City", "lblCity"},
-    {"txtState", "State", "lblState"},
-    {"txtCountry", "Country", "lblCountry"},
-    {"Frame3", "Latitude hemisphere", nullptr},
-    {"Frame4", "Longitude hemisphere", nullptr},
+    {"txtName", KOVREL_WORD("EntryAccessibility", "Name"), "lblName"},
+    {"cboDate", KOVREL_WORD("EntryAccessibility", "Day of birth"), nullptr},
+    {"cboMonth", KOVREL_WORD("EntryAccessibility", "Month of birth"), "lblDateOfBirth"},
+    {"cboYear", KOVREL_WORD("EntryAccessibility", "Year of birth"), nullptr},
+    {"cboHour", KOVREL_WORD("EntryAccessibility", "Hour of birth"), "lblTimeOfBirth"},
+    {"cboMinute", KOVREL_WORD("EntryAccessibility", "Minute of birth"), nullptr},
+    {"cboTimeZone", KOVREL_WORD("EntryAccessibility", "Time Zone"), "lblTimeZone"},
+    {"txtLatDeg", KOVREL_WORD("EntryAccessibility", "Latitude degrees"), "lblLatitude"},
+    {"txtLatMin", KOVREL_WORD("EntryAccessibility", "Latitude minutes"), nullptr},
+    {"txtLonDeg", KOVREL_WORD("EntryAccessibility", "Longitude degrees"), "lblLongitude"},
+    {"txtLonMin", KOVREL_WORD("EntryAccessibility", "Longitude minutes"), nullptr},
+    {"txtCity", KOVREL_WORD("EntryAccessibility", "City"), "lblCity"},
+    {"txtState", KOVREL_WORD("EntryAccessibility", "State"), "lblState"},
+    {"txtCountry", KOVREL_WORD("EntryAccessibility", "Country"), "lblCountry"},
+    {"Frame3", KOVREL_WORD("EntryAccessibility", "Latitude hemisphere"), nullptr},
+    {"Frame4", KOVREL_WORD("EntryAccessibility", "Longitude hemisphere"), nullptr},
 };
 
 } // namespace
@@ -41,11 +43,11 @@ void NameEntryControls(QWidget* panel) {
         if (control == nullptr) {
             continue;
         }
-        control->setAccessibleName(QLatin1String(naming.name));
+        SetAccessibleName(control, naming.name);
         // Qt's list boxes on Linux give their current item as their name and leave the caption
         // to a label's relation; the description carries it for the lists without a label.
         if (qobject_cast<QComboBox*>(control) != nullptr) {
-            control->setAccessibleDescription(QLatin1String(naming.name));
+            SetAccessibleDescription(control, naming.name);
         }
         if (naming.caption != nullptr) {
             if (auto* caption = panel->findChild<QLabel*>(QLatin1String(naming.caption))) {

@@ -1,15 +1,18 @@
 #include "desktop/gui/EntryPanel.h"
 
 #include "app/EntryValidation.h"
+#include "common/Calendar.h"
 #include "common/ProgramText.h"
 #include "common/gui/Dialogs.h"
 #include "common/gui/QtText.h"
+#include "common/gui/Translation.h"
 #include "desktop/gui/EntryAccessibility.h"
 #include "desktop/gui/FilteredLineEdit.h"
 #include "places/gui/PlaceAssistant.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -32,10 +35,11 @@ QComboBox* MakeList(const QString& name, EntryList list, QWidget* parent) {
     return box;
 }
 
-QLabel* MakeCaption(const QString& name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
+QLabel* MakeCaption(const QString& name, Word caption, QWidget* parent) {
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
+    SetText(label, caption);
     return label;
 }
 
@@ -51,16 +55,18 @@ struct Hemispheres {
     QRadioButton* second;
 };
 
-Hemispheres MakeHemispheres(const QString& frameName, const QString& name, const QString& first,
-                            const QString& second, QWidget* parent) {
+Hemispheres MakeHemispheres(const QString& frameName, const QString& name, Word first, Word second,
+                            QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(frameName);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(4, 0, 4, 0);
-    auto* a = new QRadioButton(first, frame);
+    auto* a = new QRadioButton(frame);
     a->setObjectName(name + QStringLiteral("_0"));
-    auto* b = new QRadioButton(second, frame);
+    SetText(a, first);
+    auto* b = new QRadioButton(frame);
     b->setObjectName(name + QStringLiteral("_1"));
+    SetText(b, second);
     row->addWidget(a);
     row->addWidget(b);
     a->setChecked(true);
@@ -74,7 +80,7 @@ QHBoxLayout* MakeCoordinateRow(QWidget* degrees, QFrame* hemispheres, QWidget* m
     row->addWidget(hemispheres);
     row->addWidget(minutes);
     row->addSpacing(4);
-    row->addWidget(MakeCaption(unitName, QStringLiteral("DEG/MIN"), parent));
+    row->addWidget(MakeCaption(unitName, KOVREL_WORD("EntryPanel", "DEG/MIN"), parent));
     row->addStretch(1);
     return row;
 }
@@ -82,8 +88,9 @@ QHBoxLayout* MakeCoordinateRow(QWidget* degrees, QFrame* hemispheres, QWidget* m
 } // namespace
 
 EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
-    : QGroupBox(QStringLiteral("Personal Details"), parent), dialogs_(dialogs) {
+    : QGroupBox(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("fraMain"));
+    SetText(this, KOVREL_WORD("EntryPanel", "Personal Details"));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(10);
 
@@ -109,6 +116,7 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
 
     setKeyboardOrder();
     NameEntryControls(this);
+    sayTexts();
 
     connect(cmdCalculate_, &QPushButton::clicked, this, &EntryPanel::calculateRequested);
     connect(cmdOpen_, &QPushButton::clicked, this, &EntryPanel::openRequested);
@@ -117,18 +125,34 @@ EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
 
 EntryPanel::~EntryPanel() = default;
 
+// What Retranslate cannot say again by itself: the description's blank and the month names.
+void EntryPanel::sayTexts() {
+    description_->setText(Say(kProgramDescription) + QLatin1Char(' '));
+    for (int month = 0; month < cboMonth_->count(); ++month) {
+        cboMonth_->setItemText(month, Say(kMonthNames[static_cast<std::size_t>(month)]));
+    }
+}
+
+void EntryPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate(this);
+        sayTexts();
+    }
+    QGroupBox::changeEvent(event);
+}
+
 QAbstractButton* EntryPanel::openButton() const {
     return cmdOpen_;
 }
 
 void EntryPanel::addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
-                              const QString& text, QWidget* control) {
+                              Word text, QWidget* control) {
     grid.addWidget(MakeCaption(captionName, text, this), row, column);
     grid.addWidget(control, row, column + 1);
 }
 
 void EntryPanel::addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
-                              const QString& text, QLayout* controls) {
+                              Word text, QLayout* controls) {
     grid.addWidget(MakeCaption(captionName, text, this), row, column);
     grid.addLayout(controls, row, column + 1);
 }
@@ -152,16 +176,20 @@ FilteredLineEdit* EntryPanel::lettersBox(const QString& name) {
 
 // What the program does, across the panel; it keeps its own height.
 void EntryPanel::addDescription(QGridLayout& grid, int row) {
-    auto* description =
-        MakeCaption(QStringLiteral("lblDescription"), Text(kEntryPanelDescription), this);
+    // The entry panel's description ends with a blank; the about box's does not.
+    auto* description = new QLabel(this);
+    description->setObjectName(QStringLiteral("lblDescription"));
+    description->setTextFormat(Qt::PlainText);
+    description_ = description;
     description->setWordWrap(true);
     description->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     grid.addWidget(description, row, 0, 1, 5);
 }
 
 void EntryPanel::addOpenButton(QGridLayout& grid, int row) {
-    cmdOpen_ = new QPushButton(QStringLiteral("&Open Previously Saved Reading"), this);
+    cmdOpen_ = new QPushButton(this);
     cmdOpen_->setObjectName(QStringLiteral("cmdOpen"));
+    SetText(cmdOpen_, KOVREL_WORD("EntryPanel", "&Open Previously Saved Reading"));
     grid.addWidget(cmdOpen_, row, 0, 1, 2);
 }
 
@@ -169,11 +197,10 @@ void EntryPanel::addLatitude(QGridLayout& grid, int row) {
     txtLatDeg_ = degreeBox(QStringLiteral("txtLatDeg"));
     txtLatMin_ = degreeBox(QStringLiteral("txtLatMin"));
     const Hemispheres hemispheres =
-        MakeHemispheres(QStringLiteral("Frame3"), QStringLiteral("optLat"), QStringLiteral("North"),
-                        QStringLiteral("South"), this);
+        MakeHemispheres(QStringLiteral("Frame3"), QStringLiteral("optLat"), KOVREL_WORD("EntryPanel", "North"), KOVREL_WORD("EntryPanel", "South"), this);
     optNorth_ = hemispheres.first;
     optSouth_ = hemispheres.second;
-    grid.addWidget(MakeCaption(QStringLiteral("lblLatitude"), QStringLiteral("Latitude"), this),
+    grid.addWidget(MakeCaption(QStringLiteral("lblLatitude"), KOVREL_WORD("EntryPanel", "Latitude"), this),
                    row, 2);
     grid.addLayout(MakeCoordinateRow(txtLatDeg_, hemispheres.frame, txtLatMin_,
                                      QStringLiteral("lblLatUnit"), this),
@@ -182,18 +209,17 @@ void EntryPanel::addLatitude(QGridLayout& grid, int row) {
 
 void EntryPanel::addName(QGridLayout& grid, int row) {
     txtName_ = lettersBox(QStringLiteral("txtName"));
-    addCaptioned(grid, row, 0, QStringLiteral("lblName"), QStringLiteral("Name"), txtName_);
+    addCaptioned(grid, row, 0, QStringLiteral("lblName"), KOVREL_WORD("EntryPanel", "Name"), txtName_);
 }
 
 void EntryPanel::addLongitude(QGridLayout& grid, int row) {
     txtLonDeg_ = degreeBox(QStringLiteral("txtLonDeg"));
     txtLonMin_ = degreeBox(QStringLiteral("txtLonMin"));
     const Hemispheres hemispheres =
-        MakeHemispheres(QStringLiteral("Frame4"), QStringLiteral("optLong"), QStringLiteral("East"),
-                        QStringLiteral("West"), this);
+        MakeHemispheres(QStringLiteral("Frame4"), QStringLiteral("optLong"), KOVREL_WORD("EntryPanel", "East"), KOVREL_WORD("EntryPanel", "West"), this);
     optEast_ = hemispheres.first;
     optWest_ = hemispheres.second;
-    grid.addWidget(MakeCaption(QStringLiteral("lblLongitude"), QStringLiteral("Longitude"), this),
+    grid.addWidget(MakeCaption(QStringLiteral("lblLongitude"), KOVREL_WORD("EntryPanel", "Longitude"), this),
                    row, 2);
     grid.addLayout(MakeCoordinateRow(txtLonDeg_, hemispheres.frame, txtLonMin_,
                                      QStringLiteral("lblLonUnit"), this),
@@ -210,15 +236,16 @@ void EntryPanel::addDate(QGridLayout& grid, int row) {
     lists->addWidget(cboDate_);
     lists->addWidget(cboYear_);
     lists->addStretch(1);
-    addCaptioned(grid, row, 0, QStringLiteral("lblDateOfBirth"), QStringLiteral("Date of Birth"),
+    addCaptioned(grid, row, 0, QStringLiteral("lblDateOfBirth"), KOVREL_WORD("EntryPanel", "Date of Birth"),
                  lists);
 }
 
 void EntryPanel::addCity(QGridLayout& grid, int row) {
     txtCity_ = lettersBox(QStringLiteral("txtCity"));
-    addCaptioned(grid, row, 2, QStringLiteral("lblCity"), QStringLiteral("City"), txtCity_);
-    command1_ = new QPushButton(QStringLiteral("Click here to find Latitude && Longitude"), this);
+    addCaptioned(grid, row, 2, QStringLiteral("lblCity"), KOVREL_WORD("EntryPanel", "City"), txtCity_);
+    command1_ = new QPushButton(this);
     command1_->setObjectName(QStringLiteral("Command1"));
+    SetText(command1_, KOVREL_WORD("EntryPanel", "Click here to find Latitude && Longitude"));
     command1_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     grid.addWidget(command1_, row, 4, 3, 1);
 }
@@ -229,27 +256,28 @@ void EntryPanel::addTime(QGridLayout& grid, int row) {
     auto* lists = new QHBoxLayout;
     lists->addWidget(cboHour_);
     lists->addWidget(cboMinute_);
-    lists->addWidget(MakeCaption(QStringLiteral("lblTimeUnit"), QStringLiteral("HH/MM"), this));
+    lists->addWidget(MakeCaption(QStringLiteral("lblTimeUnit"), KOVREL_WORD("EntryPanel", "HH/MM"), this));
     lists->addStretch(1);
-    addCaptioned(grid, row, 0, QStringLiteral("lblTimeOfBirth"), QStringLiteral("Time of Birth"),
+    addCaptioned(grid, row, 0, QStringLiteral("lblTimeOfBirth"), KOVREL_WORD("EntryPanel", "Time of Birth"),
                  lists);
 }
 
 void EntryPanel::addState(QGridLayout& grid, int row) {
     txtState_ = lettersBox(QStringLiteral("txtState"));
-    addCaptioned(grid, row, 2, QStringLiteral("lblState"), QStringLiteral("State"), txtState_);
+    addCaptioned(grid, row, 2, QStringLiteral("lblState"), KOVREL_WORD("EntryPanel", "State"), txtState_);
 }
 
 // The zone list itself stands on the row below its caption.
 void EntryPanel::addZoneCaptionAndDst(QGridLayout& grid, int row) {
-    chkDST_ = new QCheckBox(QStringLiteral("Daylight Saving Time"), this);
+    chkDST_ = new QCheckBox(this);
     chkDST_->setObjectName(QStringLiteral("chkDST"));
-    addCaptioned(grid, row, 0, QStringLiteral("lblTimeZone"), QStringLiteral("Time Zone"), chkDST_);
+    SetText(chkDST_, KOVREL_WORD("EntryPanel", "Daylight Saving Time"));
+    addCaptioned(grid, row, 0, QStringLiteral("lblTimeZone"), KOVREL_WORD("EntryPanel", "Time Zone"), chkDST_);
 }
 
 void EntryPanel::addCountry(QGridLayout& grid, int row) {
     txtCountry_ = lettersBox(QStringLiteral("txtCountry"));
-    addCaptioned(grid, row, 2, QStringLiteral("lblCountry"), QStringLiteral("Country"),
+    addCaptioned(grid, row, 2, QStringLiteral("lblCountry"), KOVREL_WORD("EntryPanel", "Country"),
                  txtCountry_);
 }
 
@@ -259,9 +287,9 @@ void EntryPanel::addZoneList(QGridLayout& grid, int row) {
 }
 
 void EntryPanel::addCalculateButton(QGridLayout& grid, int row) {
-    cmdCalculate_ =
-        new QPushButton(QStringLiteral("&Get My Planetary Relationships Reading"), this);
+    cmdCalculate_ = new QPushButton(this);
     cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
+    SetText(cmdCalculate_, KOVREL_WORD("EntryPanel", "&Get My Planetary Relationships Reading"));
     cmdCalculate_->setDefault(true);
     grid.addWidget(cmdCalculate_, row, 2, 1, 3);
 }
@@ -312,11 +340,11 @@ void EntryPanel::setKeyboardOrder() {
 void EntryPanel::connectFilter(FilteredLineEdit* box) {
     connect(box, &FilteredLineEdit::refused, this, [this, box] {
         if (box->filter() == FilteredLineEdit::Filter::Letters) {
-            dialogs_.showMessage(Text(kLettersOnlyMessage), MessageIcon::Error);
+            dialogs_.showMessage(Say(kLettersOnlyMessage), MessageIcon::Error);
             box->setFocus();
         } else {
             // The digit boxes leave the focus where it is.
-            dialogs_.showMessage(Text(kDigitsOnlyMessage), MessageIcon::Error);
+            dialogs_.showMessage(Say(kDigitsOnlyMessage), MessageIcon::Error);
         }
     });
 }

@@ -2,6 +2,7 @@
 
 #include "app/EntryForm.h"
 #include "common/Result.h"
+#include "common/Words.h"
 
 #include <QGroupBox>
 
@@ -42,6 +43,9 @@ class EntryPanel : public QGroupBox {
     // "Open Previously Saved Reading" (cmdOpen), whose mnemonic the window's menu bar shares.
     QAbstractButton* openButton() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   signals:
     void calculateRequested();
     void openRequested();
@@ -66,9 +70,10 @@ class EntryPanel : public QGroupBox {
 
     // The caption `text` left of `control`, made after it.
     void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
-                      const QString& text, QWidget* control);
+                      Word text, QWidget* control);
     void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
-                      const QString& text, QLayout* controls);
+                      Word text, QLayout* controls);
+    void sayTexts();
     FilteredLineEdit* degreeBox(const QString& name);
     FilteredLineEdit* lettersBox(const QString& name);
     void connectPlaceAssistant();
@@ -101,6 +106,7 @@ class EntryPanel : public QGroupBox {
     QPushButton* cmdCalculate_ = nullptr;
     QPushButton* command1_ = nullptr;
     QLabel* placeNote_ = nullptr;
+    QLabel* description_ = nullptr;
     std::unique_ptr<PlaceAssistant> placeAssistant_;
 };
 

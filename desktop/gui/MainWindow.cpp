@@ -11,6 +11,7 @@
 #include "common/ProgramText.h"
 #include "common/gui/Dialogs.h"
 #include "common/gui/QtText.h"
+#include "common/gui/Translation.h"
 #include "desktop/gui/AboutBox.h"
 #include "desktop/gui/EntryPanel.h"
 #include "desktop/gui/PositionsSetting.h"
@@ -29,6 +30,7 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -67,6 +69,22 @@ QStringList DraggedFiles(const QMimeData* data) {
     return files;
 }
 
+QMenu* AddMenu(QWidget* bar, Word title) {
+    auto* menu = qobject_cast<QMenuBar*>(bar) != nullptr
+                     ? static_cast<QMenuBar*>(bar)->addMenu(Say(title))
+                     : static_cast<QMenu*>(bar)->addMenu(Say(title));
+    SetText(menu, title);
+    return menu;
+}
+
+QAction* AddAction(QWidget* menu, Word text) {
+    QAction* action = qobject_cast<QMenuBar*>(menu) != nullptr
+                          ? static_cast<QMenuBar*>(menu)->addAction(Say(text))
+                          : static_cast<QMenu*>(menu)->addAction(Say(text));
+    SetText(action, text);
+    return action;
+}
+
 // A file name as a menu entry shows it: ampersands doubled so none becomes a mnemonic.
 QString MenuText(const QString& text) {
     QString escaped = text;
@@ -88,9 +106,18 @@ QSize OpeningSize(const QWidget& window) {
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings,
+                       Translators* translators)
     : QMainWindow(parent), dialogs_(dialogs), settings_(settings),
       recent_(std::make_unique<RecentFiles>(settings)) {
+    if (translators == nullptr) {
+        ownTranslators_ = std::make_unique<Translators>();
+        translators = ownTranslators_.get();
+    }
+    translators_ = translators;
+    if (translators_->language() != StoredLanguage(settings_)) {
+        translators_->use(StoredLanguage(settings_));
+    }
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Text(kWindowCaption));
     setAcceptDrops(true);
@@ -104,7 +131,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
     entryPanel_ = new EntryPanel(dialogs_);
     stack_->addWidget(entryPanel_);
     // The result area fills its page; it closes up below its design only where room is short.
-    auto* resultPage = new QWidget;
+    auto* resultPage = resultPage_ = new QWidget;
     resultPage->setObjectName(QStringLiteral("ResultPage"));
     auto* fill = new QVBoxLayout(resultPage);
     fill->setContentsMargins(0, 0, 0, 0);
@@ -123,9 +150,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent, QSettings* settings)
     connect(entryPanel_, &EntryPanel::openRequested, this, &MainWindow::OpenReading);
     connect(entryPanel_, &EntryPanel::findCoordinatesRequested, this,
             &MainWindow::FindCoordinatesOnline);
-    connect(results_, &ResultPanels::saveRequested, this, &MainWindow::SaveReading);
-    connect(results_, &ResultPanels::backRequested, this, &MainWindow::ShowEntryPanel);
-    connect(results_, &ResultPanels::chartRequested, this, &MainWindow::showChartWindow);
+    connectResults();
 
     ChoosePositions(session_, StoredPositions(settings_));
     buildMenus();
@@ -148,88 +173,149 @@ QString MainWindow::GeometryKey() {
     return QStringLiteral("Desktop/WindowGeometry");
 }
 
+QString MainWindow::LanguageKey() {
+    return QStringLiteral("Desktop/Language");
+}
+
+Language MainWindow::StoredLanguage(const QSettings* settings) {
+    if (settings == nullptr) {
+        return Language::English;
+    }
+    return LanguageOfCode(Utf8(settings->value(LanguageKey()).toString()));
+}
+
+Language MainWindow::language() const {
+    return translators_->language();
+}
+
+void MainWindow::chooseLanguage(Language language) {
+    if (language != translators_->language() && !translators_->use(language)) {
+        translators_->use(Language::English);
+    }
+    const Language spoken = translators_->language();
+    languageGroup_->actions().at(static_cast<int>(spoken))->setChecked(true);
+    if (settings_ != nullptr) {
+        settings_->setValue(LanguageKey(), QLatin1String(Info(spoken).code));
+        settings_->sync();
+    }
+}
+
+void MainWindow::connectResults() {
+    connect(results_, &ResultPanels::saveRequested, this, &MainWindow::SaveReading);
+    connect(results_, &ResultPanels::backRequested, this, &MainWindow::ShowEntryPanel);
+    connect(results_, &ResultPanels::chartRequested, this, &MainWindow::showChartWindow);
+}
+
+void MainWindow::rebuildResults() {
+    const ResultPanel shown = results_->shownPanel();
+    auto* fresh = new ResultPanels;
+    fresh->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    delete resultPage_->layout()->replaceWidget(results_, fresh);
+    delete results_;
+    results_ = fresh;
+    connectResults();
+    results_->showRelationships(session_.reading.relationships);
+    if (!entryInFront()) {
+        ShowRelationships(shown);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    // Qt tells every widget when the translators change; the window says its own words again
+    // and shows the reading in the new language.
+    if (event->type() == QEvent::LanguageChange && results_ != nullptr) {
+        Retranslate(this);
+        rebuildResults();
+        if (session_.sky) {
+            strip_->showReading(session_);
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = AddMenu(menuBar(), KOVREL_WORD("MainWindow", "&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* calculate = file->addAction(QStringLiteral("Get My &Rasi Chart"));
+    QAction* calculate = AddAction(file, KOVREL_WORD("MainWindow", "Get My &Rasi Chart"));
     calculate->setObjectName(QStringLiteral("mnuCalculate"));
     connect(calculate, &QAction::triggered, this, &MainWindow::RunCalculation);
     file->addSeparator();
-    QAction* open = file->addAction(QStringLiteral("&Open Reading..."));
+    QAction* open = AddAction(file, KOVREL_WORD("MainWindow", "&Open Reading..."));
     open->setObjectName(QStringLiteral("mnuOpenReading"));
     open->setShortcut(QKeySequence::Open);
     connect(open, &QAction::triggered, this, &MainWindow::OpenReading);
-    saveAction_ = file->addAction(QStringLiteral("&Save Reading..."));
+    saveAction_ = AddAction(file, KOVREL_WORD("MainWindow", "&Save Reading..."));
     saveAction_->setObjectName(QStringLiteral("mnuSaveReading"));
     saveAction_->setShortcut(QKeySequence::Save);
     connect(saveAction_, &QAction::triggered, this, &MainWindow::SaveReading);
     // Saving needs a calculation on screen, as the Save buttons of the result panels do.
     connect(stack_, &QStackedWidget::currentChanged, this,
             [this] { saveAction_->setEnabled(!entryInFront()); });
-    recentMenu_ = file->addMenu(QStringLiteral("Rece&nt Readings"));
+    recentMenu_ = AddMenu(file, KOVREL_WORD("MainWindow", "Rece&nt Readings"));
     recentMenu_->setObjectName(QStringLiteral("mnuRecentReadings"));
     recentMenu_->setToolTipsVisible(true);
     fillRecentMenu();
     file->addSeparator();
-    chartAction_ = file->addAction(QStringLiteral("Show Rasi &Chart..."));
+    chartAction_ = AddAction(file, KOVREL_WORD("MainWindow", "Show Rasi &Chart..."));
     chartAction_->setObjectName(QStringLiteral("mnuShowChart"));
     connect(chartAction_, &QAction::triggered, this, &MainWindow::showChartWindow);
-    printAction_ = file->addAction(QStringLiteral("&Print Reading..."));
+    printAction_ = AddAction(file, KOVREL_WORD("MainWindow", "&Print Reading..."));
     printAction_->setObjectName(QStringLiteral("mnuPrint"));
     printAction_->setShortcut(QKeySequence::Print);
     connect(printAction_, &QAction::triggered, this, &MainWindow::printReading);
-    exportAction_ = file->addAction(QStringLiteral("Export Reading as P&DF..."));
+    exportAction_ = AddAction(file, KOVREL_WORD("MainWindow", "Export Reading as P&DF..."));
     exportAction_->setObjectName(QStringLiteral("mnuExportPdf"));
     connect(exportAction_, &QAction::triggered, this, &MainWindow::exportReadingPdf);
     // Enabled only while a reading is shown, so Ctrl+C still copies text in the entry boxes.
-    copyAction_ = file->addAction(QStringLiteral("&Copy Reading"));
+    copyAction_ = AddAction(file, KOVREL_WORD("MainWindow", "&Copy Reading"));
     copyAction_->setObjectName(QStringLiteral("mnuCopyReading"));
     copyAction_->setShortcut(QKeySequence::Copy);
     connect(copyAction_, &QAction::triggered, this, [this] {
         // The same text kovrel-reading prints for this birth.
-        QGuiApplication::clipboard()->setText(Text(TextReport(session_)));
+        QGuiApplication::clipboard()->setText(Text(TextReport(session_, WindowWords())));
     });
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    QAction* exit = AddAction(file, KOVREL_WORD("MainWindow", "&Exit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     // Not QKeySequence::Quit: some platforms bind it to nothing, and Ctrl+Q quits everywhere.
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     buildPositionsMenu();
+    buildLanguageMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = AddMenu(menuBar(), KOVREL_WORD("MainWindow", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    auto addLink = [this, help](const QString& name, const QString& caption, Link link) {
-        QAction* action = help->addAction(caption);
+    auto addLink = [this, help](const QString& name, Word caption, Link link) {
+        QAction* action = AddAction(help, caption);
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, link] { OpenLink(link, dialogs_); });
         return action;
     };
-    addLink(QStringLiteral("mnuOnline"), QStringLiteral("&Online Help"), Link::OnlineHelp)
+    addLink(QStringLiteral("mnuOnline"), KOVREL_WORD("MainWindow", "&Online Help"), Link::OnlineHelp)
         ->setShortcut(QKeySequence::HelpContents);
-    addLink(QStringLiteral("mnuVisit"), QStringLiteral("&Visit Us Online"), Link::Home);
+    addLink(QStringLiteral("mnuVisit"), KOVREL_WORD("MainWindow", "&Visit Us Online"), Link::Home);
     help->addSeparator();
-    addLink(QStringLiteral("mnuUpdate"), QStringLiteral("Check for Software &Update"),
+    addLink(QStringLiteral("mnuUpdate"), KOVREL_WORD("MainWindow", "Check for Software &Update"),
             Link::Update);
     help->addSeparator();
-    QAction* about = help->addAction(QStringLiteral("&About Software"));
+    QAction* about = AddAction(help, KOVREL_WORD("MainWindow", "&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this, dialogs_); });
 
     // A menu-bar entry of its own, without a menu: it opens the branding page at once.
-    QAction* makeMoney = menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    QAction* makeMoney = AddAction(menuBar(), KOVREL_WORD("MainWindow", "Make Money &Online"));
     makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     connect(makeMoney, &QAction::triggered, this, [this] { OpenLink(Link::Branding, dialogs_); });
 }
 
 void MainWindow::buildPositionsMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Positions"));
+    QMenu* menu = AddMenu(menuBar(), KOVREL_WORD("MainWindow", "&Positions"));
     menu->setObjectName(QStringLiteral("mnuPositions"));
     const PositionsChoice shown = session_.positions;
-    const auto addChoice = [this, menu](QActionGroup* group, const QString& name,
-                                        const QString& caption, bool checked, auto change) {
-        QAction* action = menu->addAction(caption);
+    const auto addChoice = [this, menu](QActionGroup* group, const QString& name, Word caption,
+                                        bool checked, auto change) {
+        QAction* action = AddAction(menu, caption);
         action->setObjectName(name);
         action->setCheckable(true);
         action->setChecked(checked);
@@ -243,9 +329,9 @@ void MainWindow::buildPositionsMenu() {
     modeGroup_ = new QActionGroup(this);
     const std::array modes = {
         std::tuple{PositionsMode::Classic, QStringLiteral("mnuClassicPositions"),
-                   QStringLiteral("&Classic Positions")},
+                   KOVREL_WORD("MainWindow", "&Classic Positions")},
         std::tuple{PositionsMode::Precise, QStringLiteral("mnuPrecisePositions"),
-                   QStringLiteral("&Precise Positions")},
+                   KOVREL_WORD("MainWindow", "&Precise Positions")},
     };
     for (const auto& [mode, name, caption] : modes) {
         addChoice(modeGroup_, name, caption, shown.mode == mode,
@@ -256,10 +342,26 @@ void MainWindow::buildPositionsMenu() {
     ayanamsaGroup_ = new QActionGroup(this);
     for (const AyanamsaKind kind :
          {AyanamsaKind::Lahiri, AyanamsaKind::Raman, AyanamsaKind::Krishnamurti}) {
-        const QString name = Text(AyanamsaName(kind));
-        addChoice(ayanamsaGroup_, QStringLiteral("mnuAyanamsa") + name, name,
+        addChoice(ayanamsaGroup_, QStringLiteral("mnuAyanamsa") + Text(AyanamsaName(kind)),
+                  AyanamsaWord(kind),
                   shown.ayanamsa == kind,
                   [kind](PositionsChoice& choice) { choice.ayanamsa = kind; });
+    }
+}
+
+// Each language is listed in its own name and script, which no translation changes.
+void MainWindow::buildLanguageMenu() {
+    QMenu* menu = AddMenu(menuBar(), KOVREL_WORD("MainWindow", "&Language"));
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
+    languageGroup_ = new QActionGroup(this);
+    for (const LanguageInfo& info : kLanguageInfos) {
+        QAction* action = menu->addAction(QString::fromUtf8(info.ownName));
+        action->setObjectName(QStringLiteral("mnuLanguage_") + QLatin1String(info.code));
+        action->setCheckable(true);
+        action->setChecked(info.language == translators_->language());
+        languageGroup_->addAction(action);
+        const Language language = info.language;
+        connect(action, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
     }
 }
 
@@ -268,18 +370,18 @@ QWidget* MainWindow::buildFooter() {
     footer->setObjectName(QStringLiteral("Footer"));
     auto* row = new QHBoxLayout(footer);
     row->setContentsMargins(0, 0, 0, 0);
-    auto addLink = [this, footer, row](const QString& name, const QString& caption, Link link) {
-        auto* label = new LinkLabel(caption, footer);
+    auto addLink = [this, footer, row](const QString& name, Word caption, Link link) {
+        auto* label = new LinkLabel(Say(caption), footer);
         label->setObjectName(name);
+        SetText(label, caption);
         connect(label, &LinkLabel::clicked, this, [this, link] { OpenLink(link, dialogs_); });
         row->addWidget(label);
     };
-    addLink(QStringLiteral("Label8"), QStringLiteral("Visit our discussion forum"), Link::Home);
+    addLink(QStringLiteral("Label8"), KOVREL_WORD("MainWindow", "Visit our discussion forum"), Link::Home);
     row->addStretch(1);
-    addLink(QStringLiteral("lblFullBrand"),
-            QStringLiteral("Get a fully branded edition of this software"), Link::Branding);
+    addLink(QStringLiteral("lblFullBrand"), KOVREL_WORD("MainWindow", "Get a fully branded edition of this software"), Link::Branding);
     row->addStretch(1);
-    addLink(QStringLiteral("lblCobrand"), QStringLiteral("Get a co-branded edition"),
+    addLink(QStringLiteral("lblCobrand"), KOVREL_WORD("MainWindow", "Get a co-branded edition"),
             Link::CoBrand);
     return footer;
 }
@@ -295,7 +397,7 @@ void MainWindow::setEntry(const EntryForm& form) {
 void MainWindow::RunCalculation() {
     const Result<Reading> reading = kovrel::RunCalculation(entry(), session_);
     if (!reading) {
-        dialogs_.showMessage(Text(reading.fault().message), reading.fault().icon);
+        dialogs_.showMessage(SayMessage(reading.fault().message), reading.fault().icon);
         entryPanel_->applyFault(reading.fault().focus);
         return;
     }
@@ -377,7 +479,7 @@ void MainWindow::exportReadingPdf() {
     const Result<> written = WriteReadingPdf(QFile::encodeName(*path).toStdString(), session_,
                                              PaperSizeFor(QLocale()), chartStyle());
     if (!written) {
-        dialogs_.showMessage(Text(written.fault().message), written.fault().icon);
+        dialogs_.showMessage(SayMessage(written.fault().message), written.fault().icon);
     }
 }
 
@@ -397,11 +499,12 @@ void MainWindow::FindCoordinatesOnline() {
         {form.state, EntryControl::State},
         {form.country, EntryControl::Country},
     };
-    const char* const messages[] = {"Please Enter City", "Please Enter State",
-                                    "Please Enter Country"};
+    const Word messages[] = {KOVREL_WORD("Messages", "Please Enter City"),
+                             KOVREL_WORD("Messages", "Please Enter State"),
+                             KOVREL_WORD("Messages", "Please Enter Country")};
     for (std::size_t i = 0; i < std::size(checks); ++i) {
         if (checks[i].first.empty()) {
-            dialogs_.showMessage(QString::fromLatin1(messages[i]), MessageIcon::Error);
+            dialogs_.showMessage(Say(messages[i]), MessageIcon::Error);
             entryPanel_->applyFault(checks[i].second);
             return;
         }
@@ -431,7 +534,7 @@ void MainWindow::SaveReading() {
     const Result<> saved = WriteChartFile(QFile::encodeName(*path).toStdString(),
                                           ChartLinesFor(session_.birth, session_.zoneRow));
     if (!saved) {
-        dialogs_.showMessage(Text(saved.fault().message), saved.fault().icon);
+        dialogs_.showMessage(SayMessage(saved.fault().message), saved.fault().icon);
         return;
     }
     remember(*path);
@@ -448,7 +551,7 @@ void MainWindow::OpenReading() {
 void MainWindow::openReadingFile(const QString& path) {
     const Result<EntryForm> opened = ApplyChartFile(QFile::encodeName(path).toStdString(), entry());
     if (!opened) {
-        dialogs_.showMessage(Text(opened.fault().message), opened.fault().icon);
+        dialogs_.showMessage(SayMessage(opened.fault().message), opened.fault().icon);
         return;
     }
     remember(path);

@@ -3,6 +3,7 @@
 #include "app/Calculation.h"
 #include "app/EntryForm.h"
 #include "chart/ChartStyle.h"
+#include "common/Words.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -24,6 +25,7 @@ class RecentFiles;
 class ResultPanels;
 enum class ResultPanel : int;
 class ChartWindow;
+class Translators;
 class PositionsStrip;
 
 // frmMain: the entry panel and the result area in one place, the menus, the promotional links
@@ -34,7 +36,10 @@ class MainWindow : public QMainWindow {
   public:
     // `settings` keeps the window's size and place and the recent readings; without it both
     // last for this run only.
-    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr, QSettings* settings = nullptr);
+    // `translators` say the program in the chosen language; without them the window keeps its
+    // own.
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr, QSettings* settings = nullptr,
+                        Translators* translators = nullptr);
     ~MainWindow() override;
 
     // What the entry panel shows.
@@ -71,9 +76,18 @@ class MainWindow : public QMainWindow {
     // settings, shown at once.
     void choosePositions(PositionsChoice choice);
 
+    // The language of every text, as the Language menu chose it: kept in the settings, said at
+    // once everywhere.
+    void chooseLanguage(Language language);
+    Language language() const;
+
     static QString GeometryKey();
+    static QString LanguageKey();
+    // The language the settings hold: English unless another was chosen.
+    static Language StoredLanguage(const QSettings* settings);
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -83,6 +97,11 @@ class MainWindow : public QMainWindow {
   private:
     void buildMenus();
     void buildPositionsMenu();
+    void buildLanguageMenu();
+    // The result area made again in the new language, which may need other widths; it shows
+    // what the old one showed.
+    void rebuildResults();
+    void connectResults();
     // Shows the session's reading in every view that shows one.
     void showReading();
     QWidget* buildFooter();
@@ -113,6 +132,10 @@ class MainWindow : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
     QActionGroup* modeGroup_ = nullptr;
     QActionGroup* ayanamsaGroup_ = nullptr;
+    QActionGroup* languageGroup_ = nullptr;
+    QWidget* resultPage_ = nullptr;
+    std::unique_ptr<Translators> ownTranslators_; // when none were given
+    Translators* translators_ = nullptr;
 };
 
 } // namespace kovrel

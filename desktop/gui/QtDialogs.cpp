@@ -1,5 +1,7 @@
 #include "desktop/gui/QtDialogs.h"
 
+#include "common/gui/Translation.h"
+
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -70,7 +72,7 @@ void QtDialogs::runModal(QDialog& dialog) {
 }
 
 std::optional<QString> QtDialogs::chooseOpenFile() {
-    QFileDialog dialog(parent_, QStringLiteral("Select the source file"));
+    QFileDialog dialog(parent_, Say(KOVREL_WORD("QtDialogs", "Select the source file")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(kChartFileFilter);

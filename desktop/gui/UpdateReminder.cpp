@@ -1,5 +1,7 @@
 #include "desktop/gui/UpdateReminder.h"
 
+#include "common/gui/Translation.h"
+
 #include "links/gui/OpenLink.h"
 
 #include <QDate>
@@ -34,9 +36,9 @@ void UpdateReminder(QSettings& settings, const QDate& today, Dialogs& dialogs) {
         return;
     }
 
-    const bool yes = dialogs.askYesNo(QStringLiteral("There maybe an update to this software "
-                                                     "available\rDo you want to check for an "
-                                                     "update?"));
+    const bool yes = dialogs.askYesNo(
+        Say(KOVREL_WORD("UpdateReminder", "There maybe an update to this software available\rDo "
+                                          "you want to check for an update?")));
     storeToday();
     if (yes) {
         OpenLink(Link::Update, dialogs);

@@ -1,4 +1,5 @@
 #include "common/gui/ProgramIcon.h"
+#include "common/gui/Translation.h"
 #include "desktop/gui/InstanceChannel.h"
 #include "desktop/gui/InstanceGuard.h"
 #include "desktop/gui/MainWindow.h"
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
         }
     }
     if (lock == kovrel::LockOutcome::AnotherCopyRuns) {
+        // Said before the settings are read, so always in English.
         dialogs.showMessage(QStringLiteral("Application is already running"),
                             kovrel::MessageIcon::Information);
         return 0;
@@ -65,9 +67,12 @@ int main(int argc, char** argv) {
     channel.listen();
 
     kovrel::SettingsStore store(kovrel::UserSettingsPath(appName), std::cerr);
+    // English unless the user chose another language; the reminder already speaks it.
+    kovrel::Translators translators;
+    translators.use(kovrel::MainWindow::StoredLanguage(&store.settings()));
     kovrel::UpdateReminder(store.settings(), QDate::currentDate(), dialogs);
 
-    kovrel::MainWindow window(dialogs, nullptr, &store.settings());
+    kovrel::MainWindow window(dialogs, nullptr, &store.settings(), &translators);
     dialogs.setParentWidget(&window);
     window.show();
     for (const QString& file : files) {

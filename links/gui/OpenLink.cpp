@@ -1,5 +1,7 @@
 #include "links/gui/OpenLink.h"
 
+#include "common/gui/Translation.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -31,12 +33,12 @@ class UnopenedAddressBox : public QDialog {
         icon->setPixmap(style()
                             ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
                             .pixmap(iconSide, iconSide));
-        auto* message = new QLabel(kUnopenedAddressMessage, this);
+        auto* message = new QLabel(Say(kUnopenedAddressMessage), this);
         message->setObjectName(QStringLiteral("lblUnopenedAddress"));
         message->setWordWrap(true);
         auto* field = new QLineEdit(address.toString(QUrl::FullyEncoded), this);
         field->setObjectName(QStringLiteral("txtAddress"));
-        field->setAccessibleName(QStringLiteral("Address"));
+        field->setAccessibleName(Say(KOVREL_WORD("OpenLink", "Address")));
         field->setReadOnly(true);
         const QFontMetrics metrics = field->fontMetrics();
         field->setMinimumWidth(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Words.h"
+
 #include "common/gui/Dialogs.h"
 #include "links/Links.h"
 
@@ -15,8 +17,8 @@ void OpenLink(Link link, Dialogs& dialogs);
 void OpenAddress(const QUrl& address, Dialogs& dialogs);
 
 // What that box says above the address.
-inline const QString kUnopenedAddressMessage =
-    QStringLiteral("No web browser could be started for this page. You can copy its address "
-                   "into a browser yourself:");
+inline constexpr Word kUnopenedAddressMessage =
+    KOVREL_WORD("OpenLink", "No web browser could be started for this page. You can copy its "
+                            "address into a browser yourself:");
 
 } // namespace kovrel

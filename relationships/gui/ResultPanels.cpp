@@ -3,6 +3,7 @@
 #include "common/Planets.h"
 #include "common/gui/ProgramFont.h"
 #include "common/gui/QtText.h"
+#include "common/gui/Translation.h"
 #include "relationships/RelationColours.h"
 #include "relationships/RelationTexts.h"
 #include "relationships/RelationshipRules.h"
@@ -143,7 +144,7 @@ int WidestListCell(const QFont& font) {
             if (!joined.isEmpty()) {
                 joined += Text(kListSeparator);
             }
-            joined += Text(PlanetNames[other]);
+            joined += Say(PlanetNames[other]);
         }
         widest = std::max(widest, TextWidth(font, joined));
     }
@@ -155,15 +156,15 @@ int WidestListCell(const QFont& font) {
 int WidestNaturalCell(const QFont& font, const std::array<PlanetList, kPlanetCount>& column) {
     int widest = 0;
     for (const PlanetList& list : column) {
-        widest = std::max(widest, TextWidth(font, Text(ListText(list))));
+        widest = std::max(widest, TextWidth(font, Text(ListText(list, WindowWords()))));
     }
     return widest;
 }
 
 int WidestPlanetName(const QFont& font) {
     int widest = 0;
-    for (std::string_view name : PlanetNames) {
-        widest = std::max(widest, TextWidth(font, Text(name)));
+    for (const Word name : PlanetNames) {
+        widest = std::max(widest, TextWidth(font, Say(name)));
     }
     return widest;
 }
@@ -179,7 +180,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 
 } // namespace
 
-ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), parent) {
+ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Say(kResultAreaTitle), parent) {
     setObjectName(QStringLiteral("fraResult_3"));
     PaintFrame(this, kAreaCaptionColour);
     const Twips twips(this, FontScale());
@@ -190,13 +191,13 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
     tabs_->setPalette(StandardPalette());
     tabs_->setDrawBase(false);
     tabs_->setExpanding(false);
-    for (std::string_view caption : kResultTabCaptions) {
-        tabs_->addTab(Text(caption));
+    for (const Word caption : kResultTabCaptions) {
+        tabs_->addTab(Say(caption));
     }
 
-    listPanel_ = new QGroupBox(Text(kNaturalTitle), this);
+    listPanel_ = new QGroupBox(Say(kNaturalTitle), this);
     listPanel_->setObjectName(QStringLiteral("fraResult_0"));
-    gridPanel_ = new QGroupBox(Text(kCompoundTitle), this);
+    gridPanel_ = new QGroupBox(Say(kCompoundTitle), this);
     gridPanel_->setObjectName(QStringLiteral("fraResult_2"));
     for (QGroupBox* panel : {listPanel_, gridPanel_}) {
         PaintFrame(panel, kPanelTextColour);
@@ -210,7 +211,10 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
         std::max({twips.x(kDesign.frame.width), listSize_.width(), gridSize_.width()});
     int buttonHeight = twips.y(kDesign.buttonHeight);
     int buttonWidth = twips.x(kDesign.buttonWidth);
-    for (const QString& caption : {QStringLiteral("&Save"), QStringLiteral("&Back")}) {
+    const QString saveCaption = Say(KOVREL_WORD("ResultPanels", "&Save"));
+    const QString backCaption = Say(KOVREL_WORD("ResultPanels", "&Back"));
+    const QString chartCaption = Say(KOVREL_WORD("ResultPanels", "&Chart"));
+    for (const QString& caption : {saveCaption, backCaption, chartCaption}) {
         QPushButton probe(caption);
         probe.setFont(FrameFont());
         buttonHeight = std::max(buttonHeight, probe.sizeHint().height());
@@ -225,14 +229,14 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Text(kResultAreaTitle), 
     for (int index : {0, 2}) {
         QWidget* panel = index == 0 ? static_cast<QWidget*>(listPanel_) : gridPanel_;
         auto* save =
-            MakeButton(panel, QStringLiteral("cmdSave_%1").arg(index), QStringLiteral("&Save"));
+            MakeButton(panel, QStringLiteral("cmdSave_%1").arg(index), saveCaption);
         auto* back =
-            MakeButton(panel, QStringLiteral("cmdBack_%1").arg(index), QStringLiteral("&Back"));
+            MakeButton(panel, QStringLiteral("cmdBack_%1").arg(index), backCaption);
         save->setGeometry(saveLeft, buttonTop, buttonWidth, buttonHeight);
         back->setGeometry(backLeft, buttonTop, buttonWidth, buttonHeight);
         // The chart button stands left of Save, outside the design's own pair.
         auto* chart =
-            MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), QStringLiteral("&Chart"));
+            MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), chartCaption);
         chart->setGeometry(saveLeft - twips.x(kDesign.buttonGap) - buttonWidth, buttonTop,
                            buttonWidth, buttonHeight);
         // Tab runs left to right, as the buttons stand.
@@ -389,8 +393,8 @@ void ResultPanels::buildListPanel() {
     const QFont nameFont = PlanetNameFont();
     const QFont cellFont = CellFont();
 
-    const std::array<QString, 4> headings = {Text(kPlanetHeading), Text(kFriendsHeading),
-                                             Text(kEnemiesHeading), Text(kNeutralsHeading)};
+    const std::array<QString, 4> headings = {Say(kPlanetHeading), Say(kFriendsHeading),
+                                             Say(kEnemiesHeading), Say(kNeutralsHeading)};
     const int cellWidest = WidestListCell(cellFont);
     const RelationLists& natural = NaturalLists();
     const int neutralWidest = WidestNaturalCell(cellFont, natural.neutrals);
@@ -472,8 +476,8 @@ void ResultPanels::buildGridPanel() {
     const QFont cellFont = CellFont();
 
     int cellNeeded = WidestPlanetName(headingFont);
-    for (std::string_view text : kCompoundTexts) {
-        cellNeeded = std::max(cellNeeded, TextWidth(cellFont, Text(text)));
+    for (const Word text : kCompoundTexts) {
+        cellNeeded = std::max(cellNeeded, TextWidth(cellFont, Say(text)));
     }
     const int rowHeadingLeft = twips.x(kDesign.gridRowHeading.left);
     const int rowHeadingWidth =
@@ -561,7 +565,7 @@ void ResultPanels::ShowRelationships(ResultPanel panel) {
     shown_ = panel;
 
     for (int i = 0; i < kPlanetCount; ++i) {
-        const QString name = Text(PlanetNames[i]);
+        const QString name = Say(PlanetNames[i]);
         planetLabels_[i]->setText(name);
         friendLabels_[i]->clear();
         enemyLabels_[i]->clear();
@@ -574,21 +578,21 @@ void ResultPanels::ShowRelationships(ResultPanel panel) {
     temporaryInFront_ = panel == ResultPanel::Temporary;
     layOut();
     if (panel == ResultPanel::Temporary) {
-        listPanel_->setTitle(Text(kTemporaryTitle));
+        listPanel_->setTitle(Say(kTemporaryTitle));
         const RelationLists& lists = relationships_.temporary;
         for (int i = 0; i < kPlanetCount; ++i) {
-            friendLabels_[i]->setText(Text(ListText(lists.friends[i])));
-            enemyLabels_[i]->setText(Text(ListText(lists.enemies[i])));
+            friendLabels_[i]->setText(Text(ListText(lists.friends[i], WindowWords())));
+            enemyLabels_[i]->setText(Text(ListText(lists.enemies[i], WindowWords())));
             // The temporary relation knows no neutrals: that column stays empty.
         }
         bringPanelToFront(listPanel_);
     } else if (panel == ResultPanel::Compound) {
-        gridPanel_->setTitle(Text(kCompoundTitle));
+        gridPanel_->setTitle(Say(kCompoundTitle));
         int n = 0;
         for (int r = 0; r < kPlanetCount; ++r) {
             for (int c = 0; c < kPlanetCount; ++c) {
                 const CompoundKind relation = relationships_.compound[r][c];
-                compoundCells_[n]->setText(Text(CompoundText(relation)));
+                compoundCells_[n]->setText(Text(CompoundText(relation, WindowWords())));
                 // The white text stays; the background tells the five relations apart at a
                 // glance, on a scale readable for colour-blind readers too.
                 const Rgb background = CompoundBackground(relation);
@@ -602,12 +606,12 @@ void ResultPanels::ShowRelationships(ResultPanel panel) {
         }
         bringPanelToFront(gridPanel_);
     } else {
-        listPanel_->setTitle(Text(kNaturalTitle));
+        listPanel_->setTitle(Say(kNaturalTitle));
         const RelationLists& lists = relationships_.natural;
         for (int i = 0; i < kPlanetCount; ++i) {
-            friendLabels_[i]->setText(Text(ListText(lists.friends[i])));
-            enemyLabels_[i]->setText(Text(ListText(lists.enemies[i])));
-            neutralLabels_[i]->setText(Text(ListText(lists.neutrals[i])));
+            friendLabels_[i]->setText(Text(ListText(lists.friends[i], WindowWords())));
+            enemyLabels_[i]->setText(Text(ListText(lists.enemies[i], WindowWords())));
+            neutralLabels_[i]->setText(Text(ListText(lists.neutrals[i], WindowWords())));
         }
         bringPanelToFront(listPanel_);
     }
@@ -616,7 +620,8 @@ void ResultPanels::ShowRelationships(ResultPanel panel) {
     for (int i = 0; i < kPlanetCount; ++i) {
         planetLabels_[i]->setAccessibleName(
             Text(RowSentence(Utf8(planetLabels_[i]->text()), Utf8(friendLabels_[i]->text()),
-                             Utf8(enemyLabels_[i]->text()), Utf8(neutralLabels_[i]->text()))));
+                             Utf8(enemyLabels_[i]->text()), Utf8(neutralLabels_[i]->text()),
+                             WindowWords())));
     }
 }
 

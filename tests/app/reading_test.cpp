@@ -44,7 +44,7 @@ TEST(WholeReading, DaylightSavingMovesOnlyTheMoonAndAyanamsaRoute) {
     EXPECT_NE(dst.MoonLongitudeText, kAnnMoon);
     for (std::size_t k = 0; k < kPlanetCount; ++k) {
         if (k != 1) {
-            EXPECT_EQ(dst.PlanetPlacements[k], kAnnPlacements[k]) << PlanetNames[k];
+            EXPECT_EQ(dst.PlanetPlacements[k], kAnnPlacements[k]) << PlanetNames[k].text();
         }
     }
 }

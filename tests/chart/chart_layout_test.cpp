@@ -31,16 +31,16 @@ TEST(SouthIndianCells, TheTwelveSignsGoClockwiseRoundTheRingFromAriesAtTheTop) {
         used.insert({cell.column, cell.row});
         // On the outer ring, never in the centre, and each sign beside the one before it.
         EXPECT_TRUE(cell.column == 0 || cell.column == 3 || cell.row == 0 || cell.row == 3)
-            << SignNames[static_cast<std::size_t>(sign)];
+            << SignNames[static_cast<std::size_t>(sign)].text();
         EXPECT_EQ(std::abs(cell.column - next.column) + std::abs(cell.row - next.row), 1)
-            << SignNames[static_cast<std::size_t>(sign)];
+            << SignNames[static_cast<std::size_t>(sign)].text();
     }
     EXPECT_EQ(used.size(), 12u);
 }
 
 TEST(SignNames, FollowTheAbbreviations) {
     for (std::size_t sign = 0; sign < 12; ++sign) {
-        EXPECT_EQ(SignNames[sign].substr(0, 3), SignAbbreviations[sign]);
+        EXPECT_EQ(SignNames[sign].text().substr(0, 3), SignAbbreviations[sign].text());
     }
     EXPECT_EQ(SignNameOf(Placement::FromText("00 Pis 41")), "Pisces");
     EXPECT_EQ(SignNameOf(Placement{}), "");
@@ -77,7 +77,7 @@ TEST(SouthIndianChart, AnnsPlanetsStandInTheirSignsBoxes) {
     EXPECT_EQ(labels(2), std::vector<std::string>{"Jupiter 07\u00B050'"});
     EXPECT_EQ(labels(8), std::vector<std::string>{"Saturn 29\u00B037'"});
     for (const int empty : {0, 1, 3, 4, 5, 7}) {
-        EXPECT_TRUE(labels(empty).empty()) << SignNames[static_cast<std::size_t>(empty)];
+        EXPECT_TRUE(labels(empty).empty()) << SignNames[static_cast<std::size_t>(empty)].text();
     }
     for (int sign = 0; sign < 12; ++sign) {
         EXPECT_EQ(layout.boxes[static_cast<std::size_t>(sign)].sign, sign);
@@ -162,7 +162,7 @@ TEST(ChartOf, AnnsAscendantRisesInAriesTheFirstHouseInBothStyles) {
     EXPECT_FALSE(fixed.risingSign);
     EXPECT_EQ(fixed.ascendantLabel, "");
     EXPECT_EQ(Houses(fixed)[0], 0);
-    EXPECT_EQ(fixed.centreLines.back(), kFixedSignsNote);
+    EXPECT_EQ(fixed.centreLines.back(), kFixedSignsNote.text());
 }
 
 TEST(ChartOf, MarksDisputedPlanetsAndNamesPrecisePositions) {
@@ -175,7 +175,7 @@ TEST(ChartOf, MarksDisputedPlanetsAndNamesPrecisePositions) {
             EXPECT_EQ(planet.secondOpinion, planet.planet == 6) << planet.label;
         }
     }
-    EXPECT_EQ(marked.centreLines.back(), kSecondOpinionLegend);
+    EXPECT_EQ(marked.centreLines.back(), kSecondOpinionLegend.text());
 
     CalculatedReading precise = AnnWithAscendant();
     precise.positions = {PositionsMode::Precise, AyanamsaKind::Raman};

@@ -87,7 +87,7 @@ TEST_F(AnnDocument, RelationshipTablesReadLikeTheResultPanels) {
     ASSERT_EQ(compound.rows.size(), 7u);
     for (std::size_t r = 0; r < 7; ++r) {
         ASSERT_EQ(compound.rows[r].size(), 8u);
-        EXPECT_EQ(compound.rows[r][0], PlanetNames[r]);
+        EXPECT_EQ(compound.rows[r][0], PlanetNames[r].text());
         for (std::size_t c = 0; c < 7; ++c) {
             // Ann's compound grid (the shared fixture, checked against the worked Sun row).
             EXPECT_EQ(compound.rows[r][c + 1], CompoundText(kAnnCompound[r][c])) << r << "," << c;

@@ -259,12 +259,12 @@ TEST(ExportCli, OnlyAPictureRequestThatParsesIsHandedOver) {
 TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
     std::vector<std::string> written;
     ReadingExports exports;
-    exports.pdf = [&](const std::string& path, const Session& session, ChartStyle) {
+    exports.pdf = [&](const std::string& path, const Session& session, ChartStyle, Language) {
         written.push_back("pdf " + path + " " + session.birth.Name + " " +
                           std::string(ZoneRowText(session.zoneRow)));
         return Success();
     };
-    exports.svg = [&](const std::string& path, const Session&, ChartStyle) {
+    exports.svg = [&](const std::string& path, const Session&, ChartStyle, Language) {
         written.push_back("svg " + path);
         return path == "bad.svg" ? Result<>(Fault{"The disk is full."}) : Success();
     };
@@ -282,7 +282,7 @@ TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
 TEST(ExportCli, TheChartStyleReachesBothWritersAndABadOneIsAUsageError) {
     std::vector<ChartStyle> styles;
     ReadingExports exports;
-    exports.pdf = exports.svg = [&](const std::string&, const Session&, ChartStyle style) {
+    exports.pdf = exports.svg = [&](const std::string&, const Session&, ChartStyle style, Language) {
         styles.push_back(style);
         return Success();
     };

@@ -89,10 +89,10 @@ TEST(ReadingCliJson, NewDelhiReadingOnOneLine) {
     ASSERT_EQ(reading.at("planets").size(), 7u);
     for (std::size_t i = 0; i < kPlanetCount; ++i) {
         EXPECT_EQ(reading.at("planets")[i],
-                  json({{"name", PlanetNames[i]}, {"placement", kAnnPlacements[i].text()}}));
+                  json({{"name", PlanetNames[i].text()}, {"placement", kAnnPlacements[i].text()}}));
         for (std::size_t c = 0; c < kPlanetCount; ++c) {
             EXPECT_EQ(reading.at("compound")[i][c], CompoundText(kAnnCompound[i][c]))
-                << PlanetNames[i] << " toward " << PlanetNames[c];
+                << PlanetNames[i].text() << " toward " << PlanetNames[c].text();
         }
         EXPECT_EQ(reading.at("compound")[i].size(), kPlanetCount);
     }

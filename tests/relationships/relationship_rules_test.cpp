@@ -106,7 +106,7 @@ TEST(NaturalLists, PanelTextsInTableOrder) {
         {"Mercury/ Venus", "Jupiter", "Sun/ Moon/ Mars"},
     }};
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
-        SCOPED_TRACE(PlanetNames[a]);
+        SCOPED_TRACE(PlanetNames[a].text());
         EXPECT_EQ(ListText(lists.friends[a]), rows[a][0]);
         EXPECT_EQ(ListText(lists.neutrals[a]), rows[a][1]);
         EXPECT_EQ(ListText(lists.enemies[a]), rows[a][2]);
@@ -121,9 +121,9 @@ TEST(NaturalRelation, AgreesWithTheTable) {
     };
     for (int a = 0; a < kPlanetCount; ++a) {
         const auto& row = table[static_cast<std::size_t>(a)];
-        EXPECT_EQ(row.planet, PlanetNames[static_cast<std::size_t>(a)]);
+        EXPECT_EQ(row.planet, PlanetNames[static_cast<std::size_t>(a)].text());
         for (int b = 0; b < kPlanetCount; ++b) {
-            const std::string_view name = PlanetNames[static_cast<std::size_t>(b)];
+            const std::string_view name = PlanetNames[static_cast<std::size_t>(b)].text();
             if (a != b) {
                 EXPECT_EQ(NaturalRelation(Planet(a), Planet(b)),
                           contains(row.friends, name)   ? NaturalKind::Friend

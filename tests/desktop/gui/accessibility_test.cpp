@@ -101,8 +101,8 @@ TEST_F(AccessibilityTest, CompoundGridIsATableWithRowAndColumnHeadings) {
     EXPECT_EQ(table->rowCount(), 7);
     EXPECT_EQ(table->columnCount(), 7);
     for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(table->rowDescription(i).toStdString(), PlanetNames[i]);
-        EXPECT_EQ(table->columnDescription(i).toStdString(), PlanetNames[i]);
+        EXPECT_EQ(table->rowDescription(i).toStdString(), PlanetNames[i].text());
+        EXPECT_EQ(table->columnDescription(i).toStdString(), PlanetNames[i].text());
     }
     EXPECT_EQ(table->cellAt(7, 0), nullptr);
 

@@ -82,7 +82,7 @@ TEST_F(HelpMenuTest, AnAddressNoBrowserTakesIsShownForCopying) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(boxes[i].title, "Kovrel");
-        EXPECT_EQ(boxes[i].message, kUnopenedAddressMessage);
+        EXPECT_EQ(boxes[i].message, QString::fromUtf8(kUnopenedAddressMessage.english));
         EXPECT_EQ(QUrl(boxes[i].address), dialogs.addresses[i]) << boxes[i].address.toStdString();
         EXPECT_TRUE(boxes[i].readOnly);
         EXPECT_TRUE(boxes[i].selected);

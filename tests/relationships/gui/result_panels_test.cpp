@@ -63,9 +63,9 @@ class ResultPanelsTest : public MainWindowFixture {
     void expectTab(int tab, const Shown& expected) const {
         SCOPED_TRACE(testing::Message() << "tab " << tab);
         for (int i = 0; i < 7; ++i) {
-            EXPECT_EQ(text(QString("lblLabels_%1").arg(i)), PlanetNames[i]);
-            EXPECT_EQ(text(QString("lblLabelsRow_%1").arg(i)), PlanetNames[i]);
-            EXPECT_EQ(text(QString("lblLabelsColumn_%1").arg(i)), PlanetNames[i]);
+            EXPECT_EQ(text(QString("lblLabels_%1").arg(i)), PlanetNames[i].text());
+            EXPECT_EQ(text(QString("lblLabelsRow_%1").arg(i)), PlanetNames[i].text());
+            EXPECT_EQ(text(QString("lblLabelsColumn_%1").arg(i)), PlanetNames[i].text());
         }
         if (tab == 2) {
             EXPECT_EQ(frontResultPanel(), "fraResult_2");
