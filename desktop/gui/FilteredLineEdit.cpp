@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -150,12 +151,16 @@ void FilteredLineEdit::guardedPaste(QClipboard::Mode mode) {
     }
 }
 
+// Qt's own entry, in whatever language Qt speaks (its translations, not the program's).
+constexpr const char* kQtPaste = "&Paste";
+
 QMenu* FilteredLineEdit::createFilteredContextMenu() {
     QMenu* menu = createStandardContextMenu();
     const auto actions = menu->actions();
     for (QAction* action : actions) {
-        const bool isPaste = action->objectName() == QLatin1String("edit-paste") ||
-                             action->text().startsWith(QLineEdit::tr("&Paste"));
+        const bool isPaste =
+            action->objectName() == QLatin1String("edit-paste") ||
+            action->text().startsWith(QCoreApplication::translate("QLineEdit", kQtPaste));
         if (isPaste) {
             action->setObjectName(QStringLiteral("edit-paste"));
             disconnect(action, &QAction::triggered, nullptr, nullptr);
