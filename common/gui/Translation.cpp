@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -74,6 +75,16 @@ void RetranslateOne(QObject* object) {
     }
 }
 
+// Qt posts the news of a changed translator; every widget hears it before this returns, so that
+// whoever chose the language finds it said everywhere.
+void SayAgainNow() {
+    if (QCoreApplication::instance() != nullptr) {
+        // The application hears it first and posts it on to every window.
+        QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::LanguageChange);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+}
+
 } // namespace
 
 QString Say(Word word) {
@@ -137,6 +148,7 @@ bool Translators::use(Language language) {
     }
     language_ = Language::English;
     if (language == Language::English) {
+        SayAgainNow();
         return true;
     }
     auto program = std::make_unique<QTranslator>();
@@ -153,6 +165,7 @@ bool Translators::use(Language language) {
     QCoreApplication::installTranslator(program.get());
     program_ = std::move(program);
     language_ = language;
+    SayAgainNow();
     return true;
 }
 

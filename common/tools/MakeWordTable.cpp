@@ -74,7 +74,19 @@ void AppendUtf8(std::string& text, unsigned long code) {
 
 std::string Unescaped(const std::string& xml) {
     std::string text;
+    const std::string byteTag = "<byte value=\"";
     for (std::size_t i = 0; i < xml.size(); ++i) {
+        // A control character, which XML cannot hold: <byte value="xd"/> for a carriage return.
+        if (xml.compare(i, byteTag.size(), byteTag) == 0) {
+            const std::size_t value = i + byteTag.size();
+            const std::size_t quote = xml.find('"', value);
+            const bool hex = xml[value] == 'x';
+            text += static_cast<char>(
+                std::stoul(xml.substr(value + (hex ? 1 : 0), quote - value - (hex ? 1 : 0)),
+                           nullptr, hex ? 16 : 10));
+            i = xml.find('>', quote);
+            continue;
+        }
         if (xml[i] != '&') {
             text += xml[i];
             continue;

@@ -213,6 +213,7 @@ void MainWindow::rebuildResults() {
     delete resultPage_->layout()->replaceWidget(results_, fresh);
     delete results_;
     results_ = fresh;
+    results_->show(); // made after its page was shown
     connectResults();
     results_->showRelationships(session_.reading.relationships);
     if (!entryInFront()) {

@@ -201,6 +201,24 @@ TEST(ReadingCliText, TheReportSaysTheAscendantDignitiesAndSecondOpinion) {
                                        "ayanamsa\n"));
 }
 
+TEST(ReadingCliLanguage, TheReportSpeaksTheLanguageTheJsonStaysEnglishAndAnUnknownCodeIsRefused) {
+    const CliRun english = Cli(With(AnnFlags(), {"--language", "en"}));
+    EXPECT_EQ(english.out, Cli(AnnFlags()).out);
+    const CliRun hindi = Cli(With(AnnFlags(), {"--language", "hi"}));
+    ASSERT_EQ(hindi.status, 0) << hindi.err;
+    // The planet and relation words the Hindi readers of the field use.
+    for (const char* word : {"सूर्य", "शनि", "अधिमित्र"}) {
+        EXPECT_THAT(hindi.out, HasSubstr(word));
+    }
+    EXPECT_THAT(hindi.out, ::testing::Not(HasSubstr("Great Friend")));
+    EXPECT_THAT(hindi.out, HasSubstr(" Ann\n")); // the name stays as typed
+    EXPECT_EQ(Cli(With(AnnFlags(), {"--language", "hi", "--json"})).out,
+              Cli(With(AnnFlags(), {"--json"})).out);
+    const CliRun unknown = Cli(With(AnnFlags(), {"--language", "fr"}));
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_THAT(unknown.err, HasSubstr("--language expects en, hi, ta, te, kn or ml"));
+}
+
 TEST(ReadingCliZone, AbbreviationEqualsItsRowNumber) {
     const std::string byRow = Cli(With(AnnFlags(), {"--json"})).out;
     for (const char* name : {"IST", "ist"}) {

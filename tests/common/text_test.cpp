@@ -25,6 +25,13 @@ TEST(WholeNumberFromText, NearestWholeNumberHalvesToEvenWithinSixteenBits) {
     }
 }
 
+TEST(ColumnWidth, CombiningSignsTakeNoColumnOfTheirOwn) {
+    EXPECT_EQ(ColumnWidth("Mercury"), 7u);
+    // सूर्य: sa, the vowel sign uu, ra, virama, ya; the sign and the virama join their letters.
+    EXPECT_EQ(ColumnWidth("\u0938\u0942\u0930\u094D\u092F"), 3u);
+    EXPECT_EQ(ColumnWidth("\u00B0"), 1u);
+}
+
 TEST(TrimBlanks, OnlyBlanksAtTheEnds) {
     EXPECT_EQ(TrimBlanks("  New Delhi  "), "New Delhi");
     EXPECT_EQ(TrimBlanks("   "), "");
