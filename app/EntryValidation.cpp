@@ -44,31 +44,39 @@ Result<> ValidateInput(const EntryForm& entry) {
         return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your Name"), EntryControl::Name);
     }
     if (entry.latDeg.empty()) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Degree of Latitude"), EntryControl::LatDeg);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Degree of Latitude"),
+                       EntryControl::LatDeg);
     }
     if (entry.latMin.empty()) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Minutes of Latitude"), EntryControl::LatMin);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Minutes of Latitude"),
+                       EntryControl::LatMin);
     }
     if (entry.lonDeg.empty()) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Degree of Longitude"), EntryControl::LonDeg);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Degree of Longitude"),
+                       EntryControl::LonDeg);
     }
     if (entry.lonMin.empty()) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Minute of Longitude"), EntryControl::LonMin);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Minute of Longitude"),
+                       EntryControl::LonMin);
     }
     if (entry.city.empty()) {
         return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your City name"), EntryControl::City);
     }
     if (entry.state.empty()) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your State name"), EntryControl::State);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your State name"),
+                       EntryControl::State);
     }
     if (entry.country.empty()) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your Country name"), EntryControl::Country);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Enter Your Country name"),
+                       EntryControl::Country);
     }
     if (entry.latitude == LatitudeChoice::None) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Select Direction For The Latitude"), EntryControl::SelectNorth);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Select Direction For The Latitude"),
+                       EntryControl::SelectNorth);
     }
     if (entry.longitude == LongitudeChoice::None) {
-        return ErrorAt(KOVREL_WORD("Messages", "Please Select Direction For The Longitude"), EntryControl::SelectEast);
+        return ErrorAt(KOVREL_WORD("Messages", "Please Select Direction For The Longitude"),
+                       EntryControl::SelectEast);
     }
 
     // A year that cannot be read is taken as a common year, the stricter February test.

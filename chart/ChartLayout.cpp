@@ -69,9 +69,9 @@ ChartLayout ChartOf(const CalculatedReading& calculated, ChartStyle style, const
         }
     }
     layout.centreLines.push_back(words.Say(kChartTitle));
-    for (std::string line : {birth.Name, PositionsCaption(calculated.positions, words),
-                             BirthDateText(birth, words), BirthTimeText(birth),
-                             BirthPlaceText(birth)}) {
+    for (std::string line :
+         {birth.Name, PositionsCaption(calculated.positions, words), BirthDateText(birth, words),
+          BirthTimeText(birth), BirthPlaceText(birth)}) {
         if (!line.empty()) {
             layout.centreLines.push_back(std::move(line));
         }

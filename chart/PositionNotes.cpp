@@ -16,8 +16,7 @@ std::optional<Placement> AscendantPlacement(const CalculatedReading& calculated)
     return PlacementOf(calculated.ascendant);
 }
 
-std::string DignityTextOf(const CalculatedReading& calculated, Planet planet,
-                          const Words& words) {
+std::string DignityTextOf(const CalculatedReading& calculated, Planet planet, const Words& words) {
     const Reading& reading = calculated.reading;
     const std::optional<Dignity> dignity =
         DignityOf(reading.PlanetPlacements, reading.relationships, planet);

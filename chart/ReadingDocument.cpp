@@ -18,9 +18,9 @@ DocumentTable ListTable(Word title, const RelationLists& lists, const Words& wor
     table.headings = {words.Say(kPlanetHeading), words.Say(kFriendsHeading),
                       words.Say(kEnemiesHeading), words.Say(kNeutralsHeading)};
     for (std::size_t planet = 0; planet < kPlanetCount; ++planet) {
-        table.rows.push_back({words.Say(PlanetNames[planet]), ListText(lists.friends[planet], words),
-                              ListText(lists.enemies[planet], words),
-                              ListText(lists.neutrals[planet], words)});
+        table.rows.push_back(
+            {words.Say(PlanetNames[planet]), ListText(lists.friends[planet], words),
+             ListText(lists.enemies[planet], words), ListText(lists.neutrals[planet], words)});
     }
     return table;
 }
@@ -102,8 +102,7 @@ ReadingDocument MakeReadingDocument(const CalculatedReading& calculated, ChartSt
                                            DignityTextOf(calculated, planet, words)});
     }
     if (const std::optional<Placement> rising = AscendantPlacement(calculated)) {
-        document.positions.rows.push_back({words.Say(kAscendantName),
-                                           PlacementText(*rising, words),
+        document.positions.rows.push_back({words.Say(kAscendantName), PlacementText(*rising, words),
                                            SignNameOf(*rising, words), DegreesText(*rising), ""});
     }
 

@@ -2,8 +2,8 @@
 
 #include "app/EntryForm.h"
 #include "chart/ChartStyle.h"
-#include "common/Words.h"
 #include "common/Result.h"
+#include "common/Words.h"
 #include "places/Atlas.h"
 #include "places/ZoneChoice.h"
 #include "sky/PreciseSky.h"

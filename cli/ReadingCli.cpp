@@ -124,7 +124,9 @@ int ExportReading(const CommandRequest& request, const Session& session,
         {&request.pdfPath, &exports.pdf}, {&request.svgPath, &exports.svg}};
     for (const auto& [path, writer] : writers) {
         if (*path) {
-            if (const Result<> written = (*writer)(**path, session, request.chartStyle, request.language); !written) {
+            if (const Result<> written =
+                    (*writer)(**path, session, request.chartStyle, request.language);
+                !written) {
                 ReportError(err, kProgram, **path + ": " + written.fault().message);
                 return kExitRefused;
             }

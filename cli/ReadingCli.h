@@ -2,8 +2,8 @@
 
 #include "app/Calculation.h"
 #include "chart/ChartStyle.h"
-#include "common/Words.h"
 #include "common/Result.h"
+#include "common/Words.h"
 
 #include <functional>
 #include <iosfwd>

@@ -80,12 +80,22 @@ std::string BirthLine(const BirthDetails& birth, int zoneRow, const Words& words
 
 // The labels of the report's head, each followed by its colon and padded so that the values
 // line up one column after the longest.
-enum class HeadLabel { Name, Positions, Born, Place, Latitude, Longitude, Ayanamsa, Moon, Ascendant };
+enum class HeadLabel {
+    Name,
+    Positions,
+    Born,
+    Place,
+    Latitude,
+    Longitude,
+    Ayanamsa,
+    Moon,
+    Ascendant
+};
 constexpr std::array<Word, 9> kHeadLabels = {
-    KOVREL_WORD("Report", "Name"),      KOVREL_WORD("Report", "Positions"),
-    KOVREL_WORD("Report", "Born"),      KOVREL_WORD("Report", "Place"),
-    KOVREL_WORD("Report", "Latitude"),  KOVREL_WORD("Report", "Longitude"),
-    KOVREL_WORD("Report", "Ayanamsa"),  KOVREL_WORD("Report", "Moon"),
+    KOVREL_WORD("Report", "Name"),     KOVREL_WORD("Report", "Positions"),
+    KOVREL_WORD("Report", "Born"),     KOVREL_WORD("Report", "Place"),
+    KOVREL_WORD("Report", "Latitude"), KOVREL_WORD("Report", "Longitude"),
+    KOVREL_WORD("Report", "Ayanamsa"), KOVREL_WORD("Report", "Moon"),
     KOVREL_WORD("Report", "Ascendant")};
 
 class Head {
@@ -172,7 +182,8 @@ std::string TextReport(const CalculatedReading& calculated, const Words& words) 
         dignities.push_back({PlanetName(planet, words), DignityTextOf(calculated, planet, words)});
     }
     const Relationships& relationships = reading.relationships;
-    text << '\n' << words.Say(KOVREL_WORD("Report", "Placements")) << '\n'
+    text << '\n'
+         << words.Say(KOVREL_WORD("Report", "Placements")) << '\n'
          << AlignedTable(placements) << '\n';
     text << words.Say(KOVREL_WORD("Report", "Dignities")) << '\n'
          << AlignedTable(dignities) << '\n';
@@ -227,8 +238,8 @@ Json ReportObject(const CalculatedReading& calculated) {
     const Reading& reading = calculated.reading;
     Json planets = Json::array();
     for (int i = 0; i < kPlanetCount; ++i) {
-        planets.push_back(
-            Json{{"name", PlanetNames[i].text()}, {"placement", reading.PlanetPlacements[i].text()}});
+        planets.push_back(Json{{"name", PlanetNames[i].text()},
+                               {"placement", reading.PlanetPlacements[i].text()}});
     }
 
     const RelationLists& natural = reading.relationships.natural;

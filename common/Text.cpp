@@ -115,10 +115,10 @@ std::size_t ColumnWidth(std::string_view utf8) {
             code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         }
         i += length;
-        const bool zero = std::any_of(std::begin(kZeroWidth), std::end(kZeroWidth),
-                                      [code](const auto& range) {
-                                          return code >= range.first && code <= range.second;
-                                      });
+        const bool zero =
+            std::any_of(std::begin(kZeroWidth), std::end(kZeroWidth), [code](const auto& range) {
+                return code >= range.first && code <= range.second;
+            });
         width += zero ? 0 : 1;
     }
     return width;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/Planets.h"
+#include "common/Words.h"
 #include "relationships/Dignity.h"
 #include "relationships/Relations.h"
-#include "common/Words.h"
 
 #include <array>
 #include <string>

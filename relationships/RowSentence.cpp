@@ -35,7 +35,8 @@ std::string RowSentence(std::string_view planet, std::string_view friends, std::
     sentence += part(enemies, KOVREL_WORD("RowSentence", "no enemies"),
                      KOVREL_WORD("RowSentence", "enemies %1"));
     if (!neutrals.empty()) {
-        sentence += "; " + Fill(words.Say(KOVREL_WORD("RowSentence", "neutral %1")), {Spoken(neutrals)});
+        sentence +=
+            "; " + Fill(words.Say(KOVREL_WORD("RowSentence", "neutral %1")), {Spoken(neutrals)});
     }
     return sentence;
 }

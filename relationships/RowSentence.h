@@ -12,7 +12,6 @@ namespace kovrel {
 // panel's texts, names joined with "/ ". An empty friends or enemies cell is said ("no
 // enemies"); an empty neutral cell is left out, as on the temporary panel, which has none.
 std::string RowSentence(std::string_view planet, std::string_view friends, std::string_view enemies,
-                        std::string_view neutrals,
-                        const Words& words = English());
+                        std::string_view neutrals, const Words& words = English());
 
 } // namespace kovrel

@@ -84,7 +84,8 @@ ChartWindow::ChartWindow(QWidget* parent, QSettings* settings)
 void ChartWindow::sayTexts() {
     setWindowTitle(Text(kWindowCaption) + QStringLiteral(" - ") + Say(kChartTitle));
     for (int i = 0; i < styleChoice_->count(); ++i) {
-        styleChoice_->setItemText(i, Say(ChartStyleName(kChartStyles[static_cast<std::size_t>(i)])));
+        styleChoice_->setItemText(i,
+                                  Say(ChartStyleName(kChartStyles[static_cast<std::size_t>(i)])));
     }
     view_->setLayoutData(ChartOf(shown_, style_, WindowWords()));
 }

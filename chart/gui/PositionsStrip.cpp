@@ -62,9 +62,9 @@ void PositionsStrip::showReading(const CalculatedReading& calculated) {
     const Reading& reading = calculated.reading;
     const Words& words = WindowWords();
     QStringList who;
-    for (const std::string& part : {birth.Name,
-                                    BirthDateText(birth, words) + " " + BirthTimeText(birth),
-                                    BirthPlaceText(birth)}) {
+    for (const std::string& part :
+         {birth.Name, BirthDateText(birth, words) + " " + BirthTimeText(birth),
+          BirthPlaceText(birth)}) {
         if (!part.empty()) {
             who << QString::fromStdString(part);
         }

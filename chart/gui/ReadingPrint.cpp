@@ -433,7 +433,8 @@ Result<> WriteChartSvg(const std::string& path, const CalculatedReading& calcula
         file.cancelWriting();
         return CouldNotWrite(Written::Chart, path);
     }
-    PaintChart(painter, QRectF(0, 0, width, height), ChartOf(calculated, chartStyle, WindowWords()));
+    PaintChart(painter, QRectF(0, 0, width, height),
+               ChartOf(calculated, chartStyle, WindowWords()));
     const bool painted = painter.end();
     if (!painted || file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();

@@ -9,7 +9,7 @@ namespace kovrel {
 // lack, one font for each Indian script the program speaks (Debian's fonts-lohit-*). Digits and
 // Latin letters stay in the first family.
 inline QStringList ProgramFontFamilies() {
-    return {QStringLiteral("Verdana"),         QStringLiteral("DejaVu Sans"),
+    return {QStringLiteral("Verdana"),          QStringLiteral("DejaVu Sans"),
             QStringLiteral("Lohit Devanagari"), QStringLiteral("Lohit Tamil"),
             QStringLiteral("Lohit Telugu"),     QStringLiteral("Lohit Kannada"),
             QStringLiteral("Lohit Malayalam")};

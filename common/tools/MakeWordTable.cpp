@@ -131,8 +131,7 @@ std::vector<Entry> ReadEntries(const std::string& path) {
              message.end != std::string::npos;
              message = Find(body, "message", message.end, body.size())) {
             const Element source = Find(message.body, "source", 0, message.body.size());
-            const Element translation =
-                Find(message.body, "translation", 0, message.body.size());
+            const Element translation = Find(message.body, "translation", 0, message.body.size());
             if (translation.attributes.find("type=") != std::string::npos ||
                 translation.body.empty()) {
                 continue; // unfinished, vanished or obsolete: the English text stands

@@ -87,8 +87,7 @@ QHBoxLayout* MakeCoordinateRow(QWidget* degrees, QFrame* hemispheres, QWidget* m
 
 } // namespace
 
-EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent)
-    : QGroupBox(parent), dialogs_(dialogs) {
+EntryPanel::EntryPanel(Dialogs& dialogs, QWidget* parent) : QGroupBox(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("fraMain"));
     SetText(this, KOVREL_WORD("EntryPanel", "Personal Details"));
     auto* grid = new QGridLayout(this);
@@ -196,12 +195,14 @@ void EntryPanel::addOpenButton(QGridLayout& grid, int row) {
 void EntryPanel::addLatitude(QGridLayout& grid, int row) {
     txtLatDeg_ = degreeBox(QStringLiteral("txtLatDeg"));
     txtLatMin_ = degreeBox(QStringLiteral("txtLatMin"));
-    const Hemispheres hemispheres =
-        MakeHemispheres(QStringLiteral("Frame3"), QStringLiteral("optLat"), KOVREL_WORD("EntryPanel", "North"), KOVREL_WORD("EntryPanel", "South"), this);
+    const Hemispheres hemispheres = MakeHemispheres(
+        QStringLiteral("Frame3"), QStringLiteral("optLat"), KOVREL_WORD("EntryPanel", "North"),
+        KOVREL_WORD("EntryPanel", "South"), this);
     optNorth_ = hemispheres.first;
     optSouth_ = hemispheres.second;
-    grid.addWidget(MakeCaption(QStringLiteral("lblLatitude"), KOVREL_WORD("EntryPanel", "Latitude"), this),
-                   row, 2);
+    grid.addWidget(
+        MakeCaption(QStringLiteral("lblLatitude"), KOVREL_WORD("EntryPanel", "Latitude"), this),
+        row, 2);
     grid.addLayout(MakeCoordinateRow(txtLatDeg_, hemispheres.frame, txtLatMin_,
                                      QStringLiteral("lblLatUnit"), this),
                    row, 3, 1, 2);
@@ -209,18 +210,21 @@ void EntryPanel::addLatitude(QGridLayout& grid, int row) {
 
 void EntryPanel::addName(QGridLayout& grid, int row) {
     txtName_ = lettersBox(QStringLiteral("txtName"));
-    addCaptioned(grid, row, 0, QStringLiteral("lblName"), KOVREL_WORD("EntryPanel", "Name"), txtName_);
+    addCaptioned(grid, row, 0, QStringLiteral("lblName"), KOVREL_WORD("EntryPanel", "Name"),
+                 txtName_);
 }
 
 void EntryPanel::addLongitude(QGridLayout& grid, int row) {
     txtLonDeg_ = degreeBox(QStringLiteral("txtLonDeg"));
     txtLonMin_ = degreeBox(QStringLiteral("txtLonMin"));
     const Hemispheres hemispheres =
-        MakeHemispheres(QStringLiteral("Frame4"), QStringLiteral("optLong"), KOVREL_WORD("EntryPanel", "East"), KOVREL_WORD("EntryPanel", "West"), this);
+        MakeHemispheres(QStringLiteral("Frame4"), QStringLiteral("optLong"),
+                        KOVREL_WORD("EntryPanel", "East"), KOVREL_WORD("EntryPanel", "West"), this);
     optEast_ = hemispheres.first;
     optWest_ = hemispheres.second;
-    grid.addWidget(MakeCaption(QStringLiteral("lblLongitude"), KOVREL_WORD("EntryPanel", "Longitude"), this),
-                   row, 2);
+    grid.addWidget(
+        MakeCaption(QStringLiteral("lblLongitude"), KOVREL_WORD("EntryPanel", "Longitude"), this),
+        row, 2);
     grid.addLayout(MakeCoordinateRow(txtLonDeg_, hemispheres.frame, txtLonMin_,
                                      QStringLiteral("lblLonUnit"), this),
                    row, 3, 1, 2);
@@ -236,13 +240,14 @@ void EntryPanel::addDate(QGridLayout& grid, int row) {
     lists->addWidget(cboDate_);
     lists->addWidget(cboYear_);
     lists->addStretch(1);
-    addCaptioned(grid, row, 0, QStringLiteral("lblDateOfBirth"), KOVREL_WORD("EntryPanel", "Date of Birth"),
-                 lists);
+    addCaptioned(grid, row, 0, QStringLiteral("lblDateOfBirth"),
+                 KOVREL_WORD("EntryPanel", "Date of Birth"), lists);
 }
 
 void EntryPanel::addCity(QGridLayout& grid, int row) {
     txtCity_ = lettersBox(QStringLiteral("txtCity"));
-    addCaptioned(grid, row, 2, QStringLiteral("lblCity"), KOVREL_WORD("EntryPanel", "City"), txtCity_);
+    addCaptioned(grid, row, 2, QStringLiteral("lblCity"), KOVREL_WORD("EntryPanel", "City"),
+                 txtCity_);
     command1_ = new QPushButton(this);
     command1_->setObjectName(QStringLiteral("Command1"));
     SetText(command1_, KOVREL_WORD("EntryPanel", "Click here to find Latitude && Longitude"));
@@ -256,15 +261,17 @@ void EntryPanel::addTime(QGridLayout& grid, int row) {
     auto* lists = new QHBoxLayout;
     lists->addWidget(cboHour_);
     lists->addWidget(cboMinute_);
-    lists->addWidget(MakeCaption(QStringLiteral("lblTimeUnit"), KOVREL_WORD("EntryPanel", "HH/MM"), this));
+    lists->addWidget(
+        MakeCaption(QStringLiteral("lblTimeUnit"), KOVREL_WORD("EntryPanel", "HH/MM"), this));
     lists->addStretch(1);
-    addCaptioned(grid, row, 0, QStringLiteral("lblTimeOfBirth"), KOVREL_WORD("EntryPanel", "Time of Birth"),
-                 lists);
+    addCaptioned(grid, row, 0, QStringLiteral("lblTimeOfBirth"),
+                 KOVREL_WORD("EntryPanel", "Time of Birth"), lists);
 }
 
 void EntryPanel::addState(QGridLayout& grid, int row) {
     txtState_ = lettersBox(QStringLiteral("txtState"));
-    addCaptioned(grid, row, 2, QStringLiteral("lblState"), KOVREL_WORD("EntryPanel", "State"), txtState_);
+    addCaptioned(grid, row, 2, QStringLiteral("lblState"), KOVREL_WORD("EntryPanel", "State"),
+                 txtState_);
 }
 
 // The zone list itself stands on the row below its caption.
@@ -272,7 +279,8 @@ void EntryPanel::addZoneCaptionAndDst(QGridLayout& grid, int row) {
     chkDST_ = new QCheckBox(this);
     chkDST_->setObjectName(QStringLiteral("chkDST"));
     SetText(chkDST_, KOVREL_WORD("EntryPanel", "Daylight Saving Time"));
-    addCaptioned(grid, row, 0, QStringLiteral("lblTimeZone"), KOVREL_WORD("EntryPanel", "Time Zone"), chkDST_);
+    addCaptioned(grid, row, 0, QStringLiteral("lblTimeZone"),
+                 KOVREL_WORD("EntryPanel", "Time Zone"), chkDST_);
 }
 
 void EntryPanel::addCountry(QGridLayout& grid, int row) {

@@ -69,10 +69,10 @@ class EntryPanel : public QGroupBox {
     void addPlaceNote(QGridLayout& grid, int row);
 
     // The caption `text` left of `control`, made after it.
-    void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
-                      Word text, QWidget* control);
-    void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName,
-                      Word text, QLayout* controls);
+    void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName, Word text,
+                      QWidget* control);
+    void addCaptioned(QGridLayout& grid, int row, int column, const QString& captionName, Word text,
+                      QLayout* controls);
     void sayTexts();
     FilteredLineEdit* degreeBox(const QString& name);
     FilteredLineEdit* lettersBox(const QString& name);

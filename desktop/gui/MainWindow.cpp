@@ -293,7 +293,8 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, [this, link] { OpenLink(link, dialogs_); });
         return action;
     };
-    addLink(QStringLiteral("mnuOnline"), KOVREL_WORD("MainWindow", "&Online Help"), Link::OnlineHelp)
+    addLink(QStringLiteral("mnuOnline"), KOVREL_WORD("MainWindow", "&Online Help"),
+            Link::OnlineHelp)
         ->setShortcut(QKeySequence::HelpContents);
     addLink(QStringLiteral("mnuVisit"), KOVREL_WORD("MainWindow", "&Visit Us Online"), Link::Home);
     help->addSeparator();
@@ -344,8 +345,7 @@ void MainWindow::buildPositionsMenu() {
     for (const AyanamsaKind kind :
          {AyanamsaKind::Lahiri, AyanamsaKind::Raman, AyanamsaKind::Krishnamurti}) {
         addChoice(ayanamsaGroup_, QStringLiteral("mnuAyanamsa") + Text(AyanamsaName(kind)),
-                  AyanamsaWord(kind),
-                  shown.ayanamsa == kind,
+                  AyanamsaWord(kind), shown.ayanamsa == kind,
                   [kind](PositionsChoice& choice) { choice.ayanamsa = kind; });
     }
 }
@@ -378,9 +378,12 @@ QWidget* MainWindow::buildFooter() {
         connect(label, &LinkLabel::clicked, this, [this, link] { OpenLink(link, dialogs_); });
         row->addWidget(label);
     };
-    addLink(QStringLiteral("Label8"), KOVREL_WORD("MainWindow", "Visit our discussion forum"), Link::Home);
+    addLink(QStringLiteral("Label8"), KOVREL_WORD("MainWindow", "Visit our discussion forum"),
+            Link::Home);
     row->addStretch(1);
-    addLink(QStringLiteral("lblFullBrand"), KOVREL_WORD("MainWindow", "Get a fully branded edition of this software"), Link::Branding);
+    addLink(QStringLiteral("lblFullBrand"),
+            KOVREL_WORD("MainWindow", "Get a fully branded edition of this software"),
+            Link::Branding);
     row->addStretch(1);
     addLink(QStringLiteral("lblCobrand"), KOVREL_WORD("MainWindow", "Get a co-branded edition"),
             Link::CoBrand);

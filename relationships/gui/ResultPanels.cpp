@@ -228,15 +228,12 @@ ResultPanels::ResultPanels(QWidget* parent) : QGroupBox(Say(kResultAreaTitle), p
     const int saveLeft = backLeft - twips.x(kDesign.buttonGap) - buttonWidth;
     for (int index : {0, 2}) {
         QWidget* panel = index == 0 ? static_cast<QWidget*>(listPanel_) : gridPanel_;
-        auto* save =
-            MakeButton(panel, QStringLiteral("cmdSave_%1").arg(index), saveCaption);
-        auto* back =
-            MakeButton(panel, QStringLiteral("cmdBack_%1").arg(index), backCaption);
+        auto* save = MakeButton(panel, QStringLiteral("cmdSave_%1").arg(index), saveCaption);
+        auto* back = MakeButton(panel, QStringLiteral("cmdBack_%1").arg(index), backCaption);
         save->setGeometry(saveLeft, buttonTop, buttonWidth, buttonHeight);
         back->setGeometry(backLeft, buttonTop, buttonWidth, buttonHeight);
         // The chart button stands left of Save, outside the design's own pair.
-        auto* chart =
-            MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), chartCaption);
+        auto* chart = MakeButton(panel, QStringLiteral("cmdChart_%1").arg(index), chartCaption);
         chart->setGeometry(saveLeft - twips.x(kDesign.buttonGap) - buttonWidth, buttonTop,
                            buttonWidth, buttonHeight);
         // Tab runs left to right, as the buttons stand.
@@ -618,10 +615,9 @@ void ResultPanels::ShowRelationships(ResultPanel panel) {
 
     // Each row of the list panel read out as one sentence from its planet's label.
     for (int i = 0; i < kPlanetCount; ++i) {
-        planetLabels_[i]->setAccessibleName(
-            Text(RowSentence(Utf8(planetLabels_[i]->text()), Utf8(friendLabels_[i]->text()),
-                             Utf8(enemyLabels_[i]->text()), Utf8(neutralLabels_[i]->text()),
-                             WindowWords())));
+        planetLabels_[i]->setAccessibleName(Text(RowSentence(
+            Utf8(planetLabels_[i]->text()), Utf8(friendLabels_[i]->text()),
+            Utf8(enemyLabels_[i]->text()), Utf8(neutralLabels_[i]->text()), WindowWords())));
     }
 }
 

@@ -282,10 +282,11 @@ TEST(ExportCli, WritersGetTheCalculatedReadingAndAFailureStopsThePrint) {
 TEST(ExportCli, TheChartStyleReachesBothWritersAndABadOneIsAUsageError) {
     std::vector<ChartStyle> styles;
     ReadingExports exports;
-    exports.pdf = exports.svg = [&](const std::string&, const Session&, ChartStyle style, Language) {
-        styles.push_back(style);
-        return Success();
-    };
+    exports.pdf =
+        exports.svg = [&](const std::string&, const Session&, ChartStyle style, Language) {
+            styles.push_back(style);
+            return Success();
+        };
     EXPECT_EQ(Cli(With(kPuneFlags, {"--pdf", "a.pdf", "--chart-svg", "a.svg"}), exports).status,
               kExitOk);
     EXPECT_EQ(

@@ -79,7 +79,8 @@ TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
     const auto placements = SectionLines(report, "Placements");
     ASSERT_EQ(placements.size(), 7u);
     for (int i = 0; i < kPlanetCount; ++i) {
-        EXPECT_THAT(placements[i], ::testing::StartsWith("  " + std::string(PlanetNames[i].text())));
+        EXPECT_THAT(placements[i],
+                    ::testing::StartsWith("  " + std::string(PlanetNames[i].text())));
         EXPECT_THAT(placements[i],
                     ::testing::EndsWith(std::string(reading.PlanetPlacements[i].text())));
     }
@@ -104,7 +105,8 @@ TEST(TextReport, ShowsTheWorkedExampleInAlignedColumns) {
     ASSERT_EQ(grid.size(), 8u);
     std::array<std::size_t, kPlanetCount> columns{};
     for (int c = 0; c < kPlanetCount; ++c) {
-        columns[c] = grid[0].find(std::string(PlanetNames[c].text()), c == 0 ? 0 : columns[c - 1] + 1);
+        columns[c] =
+            grid[0].find(std::string(PlanetNames[c].text()), c == 0 ? 0 : columns[c - 1] + 1);
         ASSERT_NE(columns[c], std::string::npos);
     }
     for (int r = 0; r < kPlanetCount; ++r) {

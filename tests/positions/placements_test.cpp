@@ -36,8 +36,8 @@ TEST(PlacementTable, FirstOfJanuary2000) {
     EXPECT_EQ(MoonEphemeris(birth), "19\u00B0 27' 44\" Lib");
     EXPECT_EQ(ComputePlanetPlacements(birth, ayanamsa, MoonSiderealLongitude(birth)).value(),
               kJ2000Placements);
-    const std::array<std::string_view, kPlanetCount> names = {
-        "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn"};
+    const std::array<std::string_view, kPlanetCount> names = {"Sun",  "Moon",    "Mercury", "Venus",
+                                                              "Mars", "Jupiter", "Saturn"};
     for (const Planet planet : kPlanets) {
         EXPECT_EQ(PlanetName(planet), names[Index(planet)]);
     }

@@ -139,7 +139,8 @@ TEST_F(ReadingFiles, ThePicturesFollowTheChartStyle) {
         const QString first = PdfText(pdf, 1, 1);
         EXPECT_EQ(first.contains(QLatin1String("Taurus")), style == ChartStyle::South)
             << ChartStyleName(style).text();
-        EXPECT_TRUE(first.contains(QString::fromUtf8("Asc 10\u00B021'"))) << ChartStyleName(style).text();
+        EXPECT_TRUE(first.contains(QString::fromUtf8("Asc 10\u00B021'")))
+            << ChartStyleName(style).text();
     }
 }
 
