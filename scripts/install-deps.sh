@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config clang-format git
     qt6-base-dev qt6-svg-dev libgl-dev qt6-l10n-tools qt6-translations-l10n
-    fonts-lohit-deva fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym
+    fonts-lohit-deva fonts-lohit-taml fonts-lohit-telu fonts-lohit-knda fonts-smc-manjari
     nlohmann-json3-dev libcli11-dev
     libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata liberfa-dev kstars-data
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -19,7 +19,7 @@ if [ "${1:-}" = "--runtime-only" ]; then
               libtimezonemap-data libcctz-dev libhowardhinnant-date-dev tzdata liberfa-dev kstars-data
               libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core poppler-utils librsvg2-bin gzip
               qt6-l10n-tools qt6-translations-l10n fonts-lohit-deva fonts-lohit-taml
-              fonts-lohit-telu fonts-lohit-knda fonts-lohit-mlym)
+              fonts-lohit-telu fonts-lohit-knda fonts-smc-manjari)
 fi
 
 missing=()
