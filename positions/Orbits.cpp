@@ -144,8 +144,9 @@ struct Heliocentric {
     double y;
 };
 
-// Below these sizes the short and the long Taylor series of the sine and cosine reach the last
-// bit: their first left-out terms are below 1e-20.
+// Below these sizes the shortest, the short and the long Taylor series of the sine and cosine
+// reach the last bit: their first left-out terms are below 1e-20.
+constexpr double kWeeAngle = 2e-4;
 constexpr double kTinyAngle = 0.02;
 constexpr double kSmallAngle = 0.3;
 
@@ -153,6 +154,11 @@ constexpr double kSmallAngle = 0.3;
 // distance an element has moved since J2000. Short enough to stay in line.
 inline void TinySinCos(double x, double& s, double& c) {
     const double x2 = x * x;
+    if (std::fabs(x) <= kWeeAngle) {
+        s = x * (1.0 + x2 * (-1.0 / 6.0));
+        c = 1.0 + x2 * (-0.5 + x2 * (1.0 / 24.0));
+        return;
+    }
     s = x * (1.0 + x2 * (-1.0 / 6.0 + x2 * (1.0 / 120.0 + x2 * (-1.0 / 5040.0))));
     c = 1.0 + x2 * (-0.5 + x2 * (1.0 / 24.0 + x2 * (-1.0 / 720.0 + x2 * (1.0 / 40320.0))));
 }

@@ -2,6 +2,7 @@
 
 #include "common/Signs.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -181,21 +182,29 @@ const RelationLists& NaturalLists() {
 }
 
 RelationLists TemporaryLists(const Placements& placements) {
-    // The planets standing in each sign in PlanetNames order, one byte each, and how many; the
-    // twelve signs twice over, so that counting on from any sign needs no wrapping.
-    std::array<std::array<std::uint8_t, 8>, 2 * kSignCount> inSign{};
-    std::array<std::size_t, 2 * kSignCount> countInSign{};
+    // The planets standing in each sign in PlanetNames order, one byte each from the low end of
+    // a word, and how many.
+    std::array<std::uint64_t, kSignCount> inSign{};
+    std::array<unsigned, kSignCount> countInSign{};
     for (std::size_t b = 0; b < kPlanetCount; ++b) {
         if (placements[b].hasSign()) {
             const auto sign = static_cast<std::size_t>(placements[b].sign());
-            inSign[sign][countInSign[sign]] = static_cast<std::uint8_t>(b);
+            inSign[sign] |= std::uint64_t{b} << (8 * countInSign[sign]);
             ++countInSign[sign];
         }
     }
-    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-        inSign[sign + kSignCount] = inSign[sign];
-        countInSign[sign + kSignCount] = countInSign[sign];
-    }
+    const auto listOf = [](std::uint64_t planets, unsigned count) {
+        std::array<std::uint8_t, 8> indices{};
+        if constexpr (std::endian::native == std::endian::little) {
+            // One store: bytes written one by one and read back as a whole stall the processor.
+            std::memcpy(indices.data(), &planets, sizeof planets);
+        } else {
+            for (std::size_t k = 0; k < indices.size(); ++k) {
+                indices[k] = static_cast<std::uint8_t>(planets >> (8 * k));
+            }
+        }
+        return PlanetList::FromIndices(indices, count);
+    };
 
     RelationLists lists;
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
@@ -206,40 +215,34 @@ RelationLists TemporaryLists(const Placements& placements) {
             continue;
         }
         const auto own = static_cast<std::size_t>(placements[a].sign());
-        // Each house's planets are copied whole, eight bytes at a time, and the end moves on by
-        // their number: no branch per house. Six planets at most come before the last copy.
-        std::array<std::uint8_t, 16> friends{};
-        std::array<std::uint8_t, 16> enemies{};
-        std::size_t friendCount = 0;
-        std::size_t enemyCount = 0;
-        const auto append = [&](std::array<std::uint8_t, 16>& list, std::size_t& count,
-                                std::size_t sign) {
-            std::memcpy(list.data() + count, inSign[sign].data(), inSign[sign].size());
-            count += countInSign[sign];
-        };
+        // Each list is built in a register: a house's planets go in above the ones already
+        // listed, with no branch per house. Six planets at most come before the last house.
+        std::uint64_t friends = 0;
+        std::uint64_t enemies = 0;
+        unsigned friendCount = 0;
+        unsigned enemyCount = 0;
         for (int house = 2; house <= 12; ++house) {
-            const std::size_t sign = own + static_cast<std::size_t>(house - 1);
+            std::size_t sign = own + static_cast<std::size_t>(house - 1);
+            sign = sign >= kSignCount ? sign - kSignCount : sign;
             if (TemporaryFromHouse(house) == TemporaryKind::Friend) {
-                append(friends, friendCount, sign);
+                friends |= inSign[sign] << (8 * friendCount);
+                friendCount += countInSign[sign];
             } else {
-                append(enemies, enemyCount, sign);
+                enemies |= inSign[sign] << (8 * enemyCount);
+                enemyCount += countInSign[sign];
             }
         }
-        std::array<std::uint8_t, 8> first{};
-        std::memcpy(first.data(), friends.data(), first.size());
-        lists.friends[a] = PlanetList::FromIndices(first, friendCount);
-        std::memcpy(first.data(), enemies.data(), first.size());
-        lists.enemies[a] = PlanetList::FromIndices(first, enemyCount);
+        lists.friends[a] = listOf(friends, friendCount);
+        lists.enemies[a] = listOf(enemies, enemyCount);
     }
     return lists;
 }
 
 Relationships RelationshipsOf(const Placements& placements) {
-    Relationships relationships;
-    relationships.natural = kNaturalLists;
-    relationships.temporary = TemporaryLists(placements);
-    ComputeRelationships(placements, relationships.compound);
-    return relationships;
+    // Each part is made in its place: copying the lists whole just after they were written piece
+    // by piece would stall on every load.
+    return Relationships{kNaturalLists, TemporaryLists(placements),
+                         ComputeRelationships(placements)};
 }
 
 } // namespace kovrel
