@@ -145,7 +145,7 @@ struct Heliocentric {
 };
 
 // Below these sizes the shortest, the short and the long Taylor series of the sine and cosine
-// reach the last bit: their first left-out terms are below 1e-20.
+// reach the last bit: their first left-out terms are at most 2e-20.
 constexpr double kWeeAngle = 2e-4;
 constexpr double kTinyAngle = 0.02;
 constexpr double kSmallAngle = 0.3;
@@ -272,8 +272,9 @@ void EccentricAnomalies(const BodyValues& M, const BodyValues& e, BodyValues& si
     }
 }
 
-// Twice pi less the truncated kTwoPi: a true anomaly past half a turn was brought into 0 .. two
-// pi by adding kTwoPi, which leaves it this much short.
+// Twice pi less the truncated kTwoPi. The readings always brought a true anomaly past half a
+// turn into 0 .. two pi by adding kTwoPi, which leaves it this much short; such a place is
+// turned back by as much.
 constexpr double kTurnShortfall = 6.283185307179586 - kTwoPi;
 
 double LongitudeSeenFrom(const Heliocentric& earth, const Heliocentric& planet) {
