@@ -101,10 +101,6 @@ constexpr CompoundKind kCompoundOf[3][3] = {
     {Neutral, Neutral, Neutral},
 };
 
-CompoundKind CompoundOf(TemporaryKind temporary, NaturalKind natural) {
-    return kCompoundOf[static_cast<int>(temporary)][static_cast<int>(natural)];
-}
-
 constexpr int kNoSign = Placement::kNoSign;
 
 // House of sign b counted from sign a, indexed by b - a + 11.
@@ -121,6 +117,25 @@ int HouseBetween(int signA, int signB) {
     }
     return kHouseOfDifference[static_cast<std::size_t>(signB - signA + 11)];
 }
+
+// The compound cell of every pair for every house between their signs, indexed like
+// kHouseOfDifference: a cell is then one look-up.
+using CompoundByDifference = std::array<CompoundKind, kHouseOfDifference.size()>;
+constexpr std::array<std::array<CompoundByDifference, kPlanetCount>, kPlanetCount>
+MakeCompoundTable() {
+    std::array<std::array<CompoundByDifference, kPlanetCount>, kPlanetCount> cells{};
+    for (std::size_t a = 0; a < kPlanetCount; ++a) {
+        for (std::size_t b = 0; b < kPlanetCount; ++b) {
+            for (std::size_t k = 0; k < kHouseOfDifference.size(); ++k) {
+                const auto house = static_cast<std::size_t>(kHouseOfDifference[k]);
+                cells[a][b][k] = kCompoundOf[static_cast<int>(kTemporaryByHouse[house])]
+                                            [static_cast<int>(kNaturalMatrix[a][b])];
+            }
+        }
+    }
+    return cells;
+}
+constexpr auto kCompoundTable = MakeCompoundTable();
 
 std::array<int, kPlanetCount> SignsOf(const Placements& placements) {
     std::array<int, kPlanetCount> signs{};
@@ -171,8 +186,11 @@ void ComputeRelationships(const Placements& placements, CompoundTable& table) {
     const auto signs = SignsOf(placements);
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         for (std::size_t b = 0; b < kPlanetCount; ++b) {
-            const TemporaryKind temporary = TemporaryFromHouse(HouseBetween(signs[a], signs[b]));
-            table[a][b] = CompoundOf(temporary, kNaturalMatrix[a][b]);
+            // A missing sign is in no house: no temporary relation, so the compound is neutral.
+            table[a][b] =
+                signs[a] == kNoSign || signs[b] == kNoSign
+                    ? CompoundKind::Neutral
+                    : kCompoundTable[a][b][static_cast<std::size_t>(signs[b] - signs[a] + 11)];
         }
     }
 }
