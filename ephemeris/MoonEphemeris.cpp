@@ -23,6 +23,46 @@ const std::array<LunarTerm, 25> LunarTerms = {{
     {0.003994, 2, 0, 2, 0},
 }};
 
+namespace {
+
+// The cosine and sine of an angle: its point on the unit circle.
+struct UnitPoint {
+    double c;
+    double s;
+};
+
+// The point of the sum of two angles.
+UnitPoint Times(const UnitPoint& a, const UnitPoint& b) {
+    return {a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s};
+}
+
+// The points of -N x .. N x for one angle x, from the sine and cosine of x alone.
+template <int N> class MultiplesOf {
+  public:
+    explicit MultiplesOf(double x) {
+        points_[N] = {1.0, 0.0};
+        points_[N + 1] = {std::cos(x), std::sin(x)};
+        for (int k = 2; k <= N; ++k) {
+            // Doubling where it can: fewer roundings than turning by x k times.
+            const UnitPoint& half = points_[static_cast<std::size_t>(N + k / 2)];
+            const UnitPoint& rest = points_[static_cast<std::size_t>(N + k - k / 2)];
+            points_[static_cast<std::size_t>(N + k)] = Times(half, rest);
+        }
+        for (int k = 1; k <= N; ++k) {
+            const UnitPoint& ahead = points_[static_cast<std::size_t>(N + k)];
+            points_[static_cast<std::size_t>(N - k)] = {ahead.c, -ahead.s};
+        }
+    }
+    const UnitPoint& operator[](int multiple) const {
+        return points_[static_cast<std::size_t>(N + multiple)];
+    }
+
+  private:
+    std::array<UnitPoint, 2 * N + 1> points_{};
+};
+
+} // namespace
+
 double MoonTropicalLongitude(double T) {
     const double meanLongitude = 218.3164591 + 481267.88134236 * T;
     // The angles are not reduced to one turn before use: the readings were always computed so.
@@ -32,10 +72,18 @@ double MoonTropicalLongitude(double T) {
     const double F = (93.2720993 + 483202.0175273 * T) * kDegToRad;
     const double E = 1.0 - 0.002516 * T - 0.0000074 * (T * T);
 
+    // Each row's sine comes from the sines and cosines of the four angles alone, multiplied
+    // out as points on the unit circle: four library calls instead of one per row, and no large
+    // multiple of an angle is rounded before its sine is taken.
+    const MultiplesOf<4> ofD(D);
+    const MultiplesOf<1> ofM(M);
+    const MultiplesOf<3> ofMp(Mp);
+    const MultiplesOf<2> ofF(F);
     double sum = 0.0;
     for (const LunarTerm& term : LunarTerms) {
-        const double argument = term.d * D + term.m * M + term.mp * Mp + term.f * F;
-        double contribution = term.coefficient * std::sin(argument);
+        const UnitPoint first = Times(ofD[term.d], ofM[term.m]);
+        const UnitPoint second = Times(ofMp[term.mp], ofF[term.f]);
+        double contribution = term.coefficient * (first.s * second.c + first.c * second.s);
         if (term.m != 0) {
             // The Sun's mean anomaly enters through the shrinking eccentricity of the Earth's
             // orbit; no row has a double multiple of M, so E appears once.

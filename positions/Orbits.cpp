@@ -68,6 +68,9 @@ double AngleAt(const ElementRate& element, double T) {
 
 // Convergence of the Kepler iteration is below 1e-12 radians.
 constexpr double kKeplerTolerance = 1e-12;
+// Newton's method doubles the correct digits with every step: after a step below 1e-9 radians
+// the next one would be below 1e-18 for every eccentricity of the table, under the last bit.
+constexpr double kKeplerStepDone = 1e-9;
 // The iteration ends after at most three steps for the orbits of the table; the cap only keeps
 // an eccentricity far outside it (an element pushed past its range by a remote date) from
 // spinning for ever. It never ends a converging iteration.
@@ -141,61 +144,138 @@ struct Heliocentric {
     double y;
 };
 
+// Below these sizes the shortest, the short and the long Taylor series of the sine and cosine
+// reach the last bit: their first left-out terms are at most 2e-20.
+constexpr double kWeeAngle = 2e-4;
+constexpr double kTinyAngle = 0.02;
+constexpr double kSmallAngle = 0.3;
+
+// The sine and cosine of an angle of at most kTinyAngle: the steps of Newton's method and the
+// distance an element has moved since J2000. Short enough to stay in line.
+inline void TinySinCos(double x, double& s, double& c) {
+    const double x2 = x * x;
+    if (std::fabs(x) <= kWeeAngle) {
+        s = x * (1.0 + x2 * (-1.0 / 6.0));
+        c = 1.0 + x2 * (-0.5 + x2 * (1.0 / 24.0));
+        return;
+    }
+    s = x * (1.0 + x2 * (-1.0 / 6.0 + x2 * (1.0 / 120.0 + x2 * (-1.0 / 5040.0))));
+    c = 1.0 + x2 * (-0.5 + x2 * (1.0 / 24.0 + x2 * (-1.0 / 720.0 + x2 * (1.0 / 40320.0))));
+}
+
+// The same for any angle: the long series up to kSmallAngle, the library beyond.
+void LongSinCos(double x, double& s, double& c) {
+    if (std::fabs(x) > kSmallAngle) {
+        s = std::sin(x);
+        c = std::cos(x);
+        return;
+    }
+    const double x2 = x * x;
+    s = x * (1.0 + x2 * (-1.0 / 6.0 +
+                         x2 * (1.0 / 120.0 +
+                               x2 * (-1.0 / 5040.0 +
+                                     x2 * (1.0 / 362880.0 + x2 * (-1.0 / 39916800.0 +
+                                                                  x2 * (1.0 / 6227020800.0)))))));
+    c = 1.0 +
+        x2 * (-0.5 + x2 * (1.0 / 24.0 +
+                           x2 * (-1.0 / 720.0 + x2 * (1.0 / 40320.0 +
+                                                      x2 * (-1.0 / 3628800.0 +
+                                                            x2 * (1.0 / 479001600.0 +
+                                                                  x2 * (-1.0 / 87178291200.0)))))));
+}
+
+// Turns the sine s and cosine c of an angle on by x, using the series where they are cheaper
+// than a library call.
+inline void TurnBy(double x, double& s, double& c) {
+    double sx = 0.0;
+    double cx = 0.0;
+    if (std::fabs(x) <= kTinyAngle) {
+        TinySinCos(x, sx, cx);
+    } else {
+        LongSinCos(x, sx, cx);
+    }
+    const double turnedS = s * cx + c * sx;
+    c = c * cx - s * sx;
+    s = turnedS;
+}
+
 using BodyValues = std::array<double, kOrbitBodyCount>;
 
-// TrueAnomaly for every body at once. Each body takes exactly the steps and the arithmetic it
-// takes alone, so the results are the same to the last bit; the bodies' chains of sine, cosine
-// and division are only interleaved, so the processor works on several at a time.
-BodyValues TrueAnomalies(const BodyValues& M, const BodyValues& e) {
-    BodyValues E{};
-    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
-        E[b] = M[b] + e[b] * std::sin(M[b]) * (1.0 + e[b] * std::cos(M[b]));
-    }
-    std::array<bool, kOrbitBodyCount> going{};
-    going.fill(true);
-    int steps = 0;
-    bool any = true;
-    while (any) {
-        any = false;
-        ++steps;
+// Per body, the sine and cosine of an angle that moves slowly: its value at J2000 and its rate,
+// in radians and radians per Julian century.
+struct SlowAngle {
+    BodyValues sinAtJ2000;
+    BodyValues cosAtJ2000;
+    BodyValues rate;
+};
+
+struct SlowAngleTable {
+    SlowAngle node;
+    SlowAngle peri;
+    SlowAngle i;
+};
+
+// Worked out once: the library's sines and cosines of the angles at J2000.
+const SlowAngleTable& SlowAngles() {
+    static const SlowAngleTable table = [] {
+        SlowAngleTable angles{};
+        const auto fill = [](SlowAngle& slow, std::size_t b, const ElementRate& element) {
+            const double angle = kDegToRad * element.base;
+            slow.sinAtJ2000[b] = std::sin(angle);
+            slow.cosAtJ2000[b] = std::cos(angle);
+            slow.rate[b] = kDegToRad * element.rate / kArcSecondsPerDegree;
+        };
         for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
-            if (going[b]) {
-                const double E0 = E[b];
-                E[b] = E0 - (E0 - e[b] * std::sin(E0) - M[b]) / (1.0 - e[b] * std::cos(E0));
-                going[b] = std::fabs(E0 - E[b]) > kKeplerTolerance && steps < kMaxKeplerSteps;
-                any = any || going[b];
-            }
+            fill(angles.node, b, kElementTable[b].node);
+            fill(angles.peri, b, kElementTable[b].peri);
+            fill(angles.i, b, kElementTable[b].i);
         }
-    }
-    BodyValues v{};
-    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
-        v[b] = 2.0 * std::atan(std::sqrt((1.0 + e[b]) / (1.0 - e[b])) * std::tan(E[b] / 2.0));
-        if (v[b] < 0.0) {
-            v[b] = v[b] + kTwoPi;
-        }
-    }
-    return v;
+        return angles;
+    }();
+    return table;
 }
 
-// Position in the ecliptic plane on the body's Kepler ellipse, from its elements and true
-// anomaly.
-Heliocentric HeliocentricPosition(int body, const OrbitalElements& el, double v) {
-    const double r = el.a * (1.0 - el.e * el.e) / (1.0 + el.e * std::cos(v));
-    if (body == kEarth) {
-        // The Earth lies in the ecliptic.
-        return {r * std::cos(el.peri + v), r * std::sin(el.peri + v)};
-    }
-    const double u = el.peri + v - el.node;
-    // Each function of each angle once; the products are formed as before.
-    const double cosNode = std::cos(el.node);
-    const double sinNode = std::sin(el.node);
-    const double cosU = std::cos(u);
-    const double sinU = std::sin(u);
-    const double cosI = std::cos(el.i);
-    const double x = r * (cosNode * cosU - sinU * sinNode * cosI);
-    const double y = r * (sinNode * cosU + sinU * cosNode * cosI);
-    return {x, y};
+// The sine and cosine of a slow angle at T, the angle at J2000 turned by the little it has moved
+// since: a fraction of a degree for centuries around J2000.
+void SlowSinCos(const SlowAngle& slow, std::size_t b, double T, double& s, double& c) {
+    s = slow.sinAtJ2000[b];
+    c = slow.cosAtJ2000[b];
+    TurnBy(slow.rate[b] * T, s, c);
 }
+
+// Sine and cosine of the eccentric anomaly of every body, from Kepler's equation E - e sin E = M
+// by Newton's method. Each step turns the sine and cosine of the previous E by the (small) step
+// instead of taking them anew. Every body takes every step, a finished one a step of nothing, so
+// that the bodies' chains of division and series run side by side in the processor.
+void EccentricAnomalies(const BodyValues& M, const BodyValues& e, BodyValues& sinE,
+                        BodyValues& cosE) {
+    BodyValues E{};
+    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+        sinE[b] = std::sin(M[b]);
+        cosE[b] = std::cos(M[b]);
+        // The starting value of the iteration.
+        const double start = e[b] * sinE[b] * (1.0 + e[b] * cosE[b]);
+        E[b] = M[b] + start;
+        TurnBy(start, sinE[b], cosE[b]);
+    }
+    for (int steps = 1; steps <= kMaxKeplerSteps; ++steps) {
+        bool going = false;
+        for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+            const double step = -(E[b] - e[b] * sinE[b] - M[b]) / (1.0 - e[b] * cosE[b]);
+            E[b] = E[b] + step;
+            TurnBy(step, sinE[b], cosE[b]);
+            going = going | (std::fabs(step) > kKeplerStepDone);
+        }
+        if (!going) {
+            break;
+        }
+    }
+}
+
+// Twice pi less the truncated kTwoPi. The readings always brought a true anomaly past half a
+// turn into 0 .. two pi by adding kTwoPi, which leaves it this much short; such a place is
+// turned back by as much.
+constexpr double kTurnShortfall = 6.283185307179586 - kTwoPi;
 
 double LongitudeSeenFrom(const Heliocentric& earth, const Heliocentric& planet) {
     const double X = planet.x - earth.x;
@@ -213,20 +293,54 @@ double LongitudeSeenFrom(const Heliocentric& earth, const Heliocentric& planet) 
 } // namespace
 
 std::array<double, kOrbitBodyCount> GeocentricLongitudes(double d) {
-    std::array<OrbitalElements, kOrbitBodyCount> elements{};
-    BodyValues M{};
+    const double T = d / kDaysPerJulianCentury;
+    BodyValues a{};
     BodyValues e{};
-    for (int body = 0; body < kOrbitBodyCount; ++body) {
-        const auto b = static_cast<std::size_t>(body);
-        elements[b] = OrbitalElementsAt(body, d);
-        M[b] = NormalizeRadians(elements[b].meanLon - elements[b].peri);
-        e[b] = elements[b].e;
+    BodyValues M{};
+    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+        const ElementRow& row = kElementTable[b];
+        // As OrbitalElementsAt has them.
+        a[b] = row.a.base + row.a.rate * T;
+        e[b] = row.e.base + row.e.rate * T;
+        M[b] = NormalizeRadians(NormalizeRadians(AngleAt(row.meanLon, T)) - AngleAt(row.peri, T));
     }
-    const BodyValues v = TrueAnomalies(M, e);
+    BodyValues sinE{};
+    BodyValues cosE{};
+    EccentricAnomalies(M, e, sinE, cosE);
+
+    const SlowAngleTable& slow = SlowAngles();
     std::array<Heliocentric, kOrbitBodyCount> places{};
-    for (int body = 0; body < kOrbitBodyCount; ++body) {
-        const auto b = static_cast<std::size_t>(body);
-        places[b] = HeliocentricPosition(body, elements[b], v[b]);
+    for (std::size_t b = 0; b < kOrbitBodyCount; ++b) {
+        // The place in the orbit's own frame, perihelion along the first axis: r cos v and
+        // r sin v.
+        double along = a[b] * (cosE[b] - e[b]);
+        double across = a[b] * std::sqrt(1.0 - e[b] * e[b]) * sinE[b];
+        if (sinE[b] < 0.0) {
+            const double turnedAlong = along + kTurnShortfall * across;
+            across = across - kTurnShortfall * along;
+            along = turnedAlong;
+        }
+        double sinPeri = 0.0;
+        double cosPeri = 0.0;
+        SlowSinCos(slow.peri, b, T, sinPeri, cosPeri);
+        if (b == kEarth) {
+            // The Earth lies in the ecliptic.
+            places[b] = {cosPeri * along - sinPeri * across, sinPeri * along + cosPeri * across};
+            continue;
+        }
+        double sinNode = 0.0;
+        double cosNode = 0.0;
+        SlowSinCos(slow.node, b, T, sinNode, cosNode);
+        double sinI = 0.0;
+        double cosI = 0.0;
+        SlowSinCos(slow.i, b, T, sinI, cosI);
+        // The argument of perihelion, peri - node, and with it r cos u and r sin u.
+        const double sinW = sinPeri * cosNode - cosPeri * sinNode;
+        const double cosW = cosPeri * cosNode + sinPeri * sinNode;
+        const double rCosU = cosW * along - sinW * across;
+        const double rSinU = sinW * along + cosW * across;
+        places[b] = {cosNode * rCosU - rSinU * sinNode * cosI,
+                     sinNode * rCosU + rSinU * cosNode * cosI};
     }
     // The observer's place is the same for every body; asking for the Earth gives the Sun,
     // which then sits at the origin.

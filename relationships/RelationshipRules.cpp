@@ -2,6 +2,7 @@
 
 #include "common/Signs.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -100,10 +101,6 @@ constexpr CompoundKind kCompoundOf[3][3] = {
     {Neutral, Neutral, Neutral},
 };
 
-CompoundKind CompoundOf(TemporaryKind temporary, NaturalKind natural) {
-    return kCompoundOf[static_cast<int>(temporary)][static_cast<int>(natural)];
-}
-
 constexpr int kNoSign = Placement::kNoSign;
 
 // House of sign b counted from sign a, indexed by b - a + 11.
@@ -120,6 +117,25 @@ int HouseBetween(int signA, int signB) {
     }
     return kHouseOfDifference[static_cast<std::size_t>(signB - signA + 11)];
 }
+
+// The compound cell of every pair for every house between their signs, indexed like
+// kHouseOfDifference: a cell is then one look-up.
+using CompoundByDifference = std::array<CompoundKind, kHouseOfDifference.size()>;
+constexpr std::array<std::array<CompoundByDifference, kPlanetCount>, kPlanetCount>
+MakeCompoundTable() {
+    std::array<std::array<CompoundByDifference, kPlanetCount>, kPlanetCount> cells{};
+    for (std::size_t a = 0; a < kPlanetCount; ++a) {
+        for (std::size_t b = 0; b < kPlanetCount; ++b) {
+            for (std::size_t k = 0; k < kHouseOfDifference.size(); ++k) {
+                const auto house = static_cast<std::size_t>(kHouseOfDifference[k]);
+                cells[a][b][k] = kCompoundOf[static_cast<int>(kTemporaryByHouse[house])]
+                                            [static_cast<int>(kNaturalMatrix[a][b])];
+            }
+        }
+    }
+    return cells;
+}
+constexpr auto kCompoundTable = MakeCompoundTable();
 
 std::array<int, kPlanetCount> SignsOf(const Placements& placements) {
     std::array<int, kPlanetCount> signs{};
@@ -170,8 +186,11 @@ void ComputeRelationships(const Placements& placements, CompoundTable& table) {
     const auto signs = SignsOf(placements);
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
         for (std::size_t b = 0; b < kPlanetCount; ++b) {
-            const TemporaryKind temporary = TemporaryFromHouse(HouseBetween(signs[a], signs[b]));
-            table[a][b] = CompoundOf(temporary, kNaturalMatrix[a][b]);
+            // A missing sign is in no house: no temporary relation, so the compound is neutral.
+            table[a][b] =
+                signs[a] == kNoSign || signs[b] == kNoSign
+                    ? CompoundKind::Neutral
+                    : kCompoundTable[a][b][static_cast<std::size_t>(signs[b] - signs[a] + 11)];
         }
     }
 }
@@ -181,21 +200,29 @@ const RelationLists& NaturalLists() {
 }
 
 RelationLists TemporaryLists(const Placements& placements) {
-    // The planets standing in each sign in PlanetNames order, one byte each, and how many; the
-    // twelve signs twice over, so that counting on from any sign needs no wrapping.
-    std::array<std::array<std::uint8_t, 8>, 2 * kSignCount> inSign{};
-    std::array<std::size_t, 2 * kSignCount> countInSign{};
+    // The planets standing in each sign in PlanetNames order, one byte each from the low end of
+    // a word, and how many.
+    std::array<std::uint64_t, kSignCount> inSign{};
+    std::array<unsigned, kSignCount> countInSign{};
     for (std::size_t b = 0; b < kPlanetCount; ++b) {
         if (placements[b].hasSign()) {
             const auto sign = static_cast<std::size_t>(placements[b].sign());
-            inSign[sign][countInSign[sign]] = static_cast<std::uint8_t>(b);
+            inSign[sign] |= std::uint64_t{b} << (8 * countInSign[sign]);
             ++countInSign[sign];
         }
     }
-    for (std::size_t sign = 0; sign < kSignCount; ++sign) {
-        inSign[sign + kSignCount] = inSign[sign];
-        countInSign[sign + kSignCount] = countInSign[sign];
-    }
+    const auto listOf = [](std::uint64_t planets, unsigned count) {
+        std::array<std::uint8_t, 8> indices{};
+        if constexpr (std::endian::native == std::endian::little) {
+            // One store: bytes written one by one and read back as a whole stall the processor.
+            std::memcpy(indices.data(), &planets, sizeof planets);
+        } else {
+            for (std::size_t k = 0; k < indices.size(); ++k) {
+                indices[k] = static_cast<std::uint8_t>(planets >> (8 * k));
+            }
+        }
+        return PlanetList::FromIndices(indices, count);
+    };
 
     RelationLists lists;
     for (std::size_t a = 0; a < kPlanetCount; ++a) {
@@ -206,40 +233,34 @@ RelationLists TemporaryLists(const Placements& placements) {
             continue;
         }
         const auto own = static_cast<std::size_t>(placements[a].sign());
-        // Each house's planets are copied whole, eight bytes at a time, and the end moves on by
-        // their number: no branch per house. Six planets at most come before the last copy.
-        std::array<std::uint8_t, 16> friends{};
-        std::array<std::uint8_t, 16> enemies{};
-        std::size_t friendCount = 0;
-        std::size_t enemyCount = 0;
-        const auto append = [&](std::array<std::uint8_t, 16>& list, std::size_t& count,
-                                std::size_t sign) {
-            std::memcpy(list.data() + count, inSign[sign].data(), inSign[sign].size());
-            count += countInSign[sign];
-        };
+        // Each list is built in a register: a house's planets go in above the ones already
+        // listed, with no branch per house. Six planets at most come before the last house.
+        std::uint64_t friends = 0;
+        std::uint64_t enemies = 0;
+        unsigned friendCount = 0;
+        unsigned enemyCount = 0;
         for (int house = 2; house <= 12; ++house) {
-            const std::size_t sign = own + static_cast<std::size_t>(house - 1);
+            std::size_t sign = own + static_cast<std::size_t>(house - 1);
+            sign = sign >= kSignCount ? sign - kSignCount : sign;
             if (TemporaryFromHouse(house) == TemporaryKind::Friend) {
-                append(friends, friendCount, sign);
+                friends |= inSign[sign] << (8 * friendCount);
+                friendCount += countInSign[sign];
             } else {
-                append(enemies, enemyCount, sign);
+                enemies |= inSign[sign] << (8 * enemyCount);
+                enemyCount += countInSign[sign];
             }
         }
-        std::array<std::uint8_t, 8> first{};
-        std::memcpy(first.data(), friends.data(), first.size());
-        lists.friends[a] = PlanetList::FromIndices(first, friendCount);
-        std::memcpy(first.data(), enemies.data(), first.size());
-        lists.enemies[a] = PlanetList::FromIndices(first, enemyCount);
+        lists.friends[a] = listOf(friends, friendCount);
+        lists.enemies[a] = listOf(enemies, enemyCount);
     }
     return lists;
 }
 
 Relationships RelationshipsOf(const Placements& placements) {
-    Relationships relationships;
-    relationships.natural = kNaturalLists;
-    relationships.temporary = TemporaryLists(placements);
-    ComputeRelationships(placements, relationships.compound);
-    return relationships;
+    // Each part is made in its place: copying the lists whole just after they were written piece
+    // by piece would stall on every load.
+    return Relationships{kNaturalLists, TemporaryLists(placements),
+                         ComputeRelationships(placements)};
 }
 
 } // namespace kovrel
