@@ -11,6 +11,7 @@ namespace {
 
 class TableWords final : public Words {
   public:
+    TableWords() = default;
     explicit TableWords(std::span<const WordEntry> entries) : entries_(entries) {}
 
     std::string Say(Word word) const override {
@@ -54,13 +55,11 @@ const Words& English() {
 
 const Words& CompiledWords(Language language) {
     static const std::array<TableWords, kLanguageCount> tables = [] {
-        return std::array<TableWords, kLanguageCount>{
-            TableWords(CompiledEntries(Language::English)),
-            TableWords(CompiledEntries(Language::Hindi)),
-            TableWords(CompiledEntries(Language::Tamil)),
-            TableWords(CompiledEntries(Language::Telugu)),
-            TableWords(CompiledEntries(Language::Kannada)),
-            TableWords(CompiledEntries(Language::Malayalam))};
+        std::array<TableWords, kLanguageCount> made{};
+        for (const Language each : kLanguages) {
+            made[static_cast<std::size_t>(each)] = TableWords(CompiledEntries(each));
+        }
+        return made;
     }();
     if (language == Language::English) {
         return English();

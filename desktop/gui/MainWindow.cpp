@@ -69,18 +69,15 @@ QStringList DraggedFiles(const QMimeData* data) {
     return files;
 }
 
-QMenu* AddMenu(QWidget* bar, Word title) {
-    auto* menu = qobject_cast<QMenuBar*>(bar) != nullptr
-                     ? static_cast<QMenuBar*>(bar)->addMenu(Say(title))
-                     : static_cast<QMenu*>(bar)->addMenu(Say(title));
+// A menu or an entry of the menu bar or of a menu, whose text Retranslate says again.
+template <typename Bar> QMenu* AddMenu(Bar* bar, Word title) {
+    QMenu* menu = bar->addMenu(Say(title));
     SetText(menu, title);
     return menu;
 }
 
-QAction* AddAction(QWidget* menu, Word text) {
-    QAction* action = qobject_cast<QMenuBar*>(menu) != nullptr
-                          ? static_cast<QMenuBar*>(menu)->addAction(Say(text))
-                          : static_cast<QMenu*>(menu)->addAction(Say(text));
+template <typename Bar> QAction* AddAction(Bar* bar, Word text) {
+    QAction* action = bar->addAction(Say(text));
     SetText(action, text);
     return action;
 }
